@@ -1,3 +1,5 @@
-# Install layout: a Maya module (quillomar.mod, plug-ins/, scripts/, shaders/include, shaders/lib).
-include(GNUInstallDirs)
-install(DIRECTORY dist/ DESTINATION . OPTIONAL)
+# `cmake --install` lays out a Maya module: quillomar.mod beside plug-ins/ (quillomarPlugins) and
+# shaders/include (declarations) + shaders/lib (quillomarShaders); the targets install themselves.
+install(FILES dist/quillomar.mod DESTINATION .)
+file(GLOB QUILLOMAR_SHADER_DECLARATIONS ${CMAKE_CURRENT_SOURCE_DIR}/dist/*.mi)
+install(FILES ${QUILLOMAR_SHADER_DECLARATIONS} DESTINATION shaders/include)

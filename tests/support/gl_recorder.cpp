@@ -1,0 +1,66 @@
+#include "gl_recorder.h"
+
+#include <algorithm>
+
+namespace glrec {
+namespace {
+Recorder* current = nullptr;
+}
+
+Recorder* activeRecorder() {
+    return current;
+}
+
+Recorder::Recorder() {
+    if (current)
+        current->stop();
+    current = this;
+}
+
+Recorder::~Recorder() {
+    stop();
+}
+
+void Recorder::stop() {
+    active_ = false;
+    if (current == this)
+        current = nullptr;
+}
+
+void Recorder::add(Call call) {
+    if (active_)
+        calls_.push_back(std::move(call));
+}
+
+int Recorder::count(const std::string& name) const {
+    return static_cast<int>(
+        std::count_if(calls_.begin(), calls_.end(), [&](const Call& c) { return c.name == name; }));
+}
+
+std::vector<Batch> Recorder::batches() const {
+    std::vector<Batch> result;
+    bool open = false;
+    for (const Call& call : calls_) {
+        if (call.name == "glBegin") {
+            result.push_back(Batch{static_cast<unsigned>(call.args.at(0)), {}});
+            open = true;
+        } else if (call.name == "glEnd") {
+            open = false;
+        } else if (open && call.name.rfind("glVertex", 0) == 0) {
+            std::array<double, 3> v{0, 0, 0};
+            std::copy_n(call.args.begin(), std::min<std::size_t>(3, call.args.size()), v.begin());
+            result.back().vertices.push_back(v);
+        }
+    }
+    return result;
+}
+
+std::string Recorder::bitmapText() const {
+    std::string text;
+    for (const Call& call : calls_)
+        if (call.name == "glutBitmapCharacter")
+            text += static_cast<char>(static_cast<int>(call.args.at(0)));
+    return text;
+}
+
+} // namespace glrec

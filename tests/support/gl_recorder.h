@@ -1,0 +1,50 @@
+#pragma once
+// Records the OpenGL and GLUT calls a locator makes, batch by batch. The test executable itself
+// defines the recorded entry points (and exports them), so calls from any module of the process,
+// a dlopen'ed plug-in included, reach the recorder first and are then forwarded to the real
+// function. Link the `quillomar_gl_recorder` object library to use it. Not thread-safe: OpenGL
+// drawing happens on one thread.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace glrec {
+
+struct Call {
+    std::string name;           // "glBegin", "glVertex3f", "glutBitmapCharacter", ...
+    std::vector<double> args;   // numeric arguments in order; GLUT fonts are left out
+    const void* font = nullptr; // the font of glutBitmapCharacter
+};
+
+struct Batch {
+    unsigned mode = 0; // the glBegin mode
+    std::vector<std::array<double, 3>> vertices;
+};
+
+// Records while it lives (only one at a time); calls made before or after are not kept.
+class Recorder {
+public:
+    Recorder();
+    ~Recorder();
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    void stop();
+    const std::vector<Call>& calls() const { return calls_; }
+    int count(const std::string& name) const;
+    // glBegin/glEnd pairs with their vertices (glVertex2/3 f/d), in order.
+    std::vector<Batch> batches() const;
+    // The characters passed to glutBitmapCharacter, in order.
+    std::string bitmapText() const;
+
+    void add(Call call);
+
+private:
+    std::vector<Call> calls_;
+    bool active_ = true;
+};
+
+// The recorder calls are currently going to, or null.
+Recorder* activeRecorder();
+
+} // namespace glrec

@@ -1,0 +1,125 @@
+#pragma once
+// Extension points of the stand-in's dependency graph for the other parts of the host (scene,
+// viewport). Plug-ins never see this header. Everything here is main-thread only.
+//
+//  * Built-in node types: registerBuiltinNodeType() registers an MPxNode subclass as a plug-in
+//    type would be, but owned by the host (no plug-in; survives plug-in unloads and scene
+//    resets). Its initialize creates attributes with the public function sets and
+//    MPxNode::addAttribute / attributeAffects. `fnTypes` lists the MFn types of its nodes, most
+//    derived first (e.g. {kCamera, kShape, kDagNode, kDependencyNode}); DAG types call
+//    addDagAttributes() in their initialize to get the shared DAG attributes.
+//  * Data kinds: derive from DataObject and wrap it with makeDataObject(); the MObject then
+//    carries it through typed attributes (accepted when dataType() matches or the attribute
+//    takes kAny), MDataHandle::data()/asMesh()/asNurbsCurve() and MPlug::asMObject();
+//    dataObject<T>(obj) gets it back.
+//  * Nodes: allNodes() walks them in creation order (names and types through
+//    MFnDependencyNode, the MPxNode* through MFnDependencyNode::userNode); per-node extension
+//    slots hold a part's own state (e.g. DAG parents); callbacks tell of creation (after
+//    postConstructor) and deletion (before the node goes).
+//  * Scene reset: hostkit::resetScene() deletes every node, then runs the reset hooks in the
+//    order they were added (e.g. to recreate "time1").
+//  * Host evaluators: attributes whose value the host itself computes on every read (the
+//    world matrices of DAG nodes), whatever the node's compute does.
+//  * Connections and defaults, for scene files.
+#include <maya/MDataBlock.h>
+#include <maya/MFn.h>
+#include <maya/MFnData.h>
+#include <maya/MObject.h>
+#include <maya/MPlug.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
+#include <maya/MTypeId.h>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace mcore {
+
+// ---- built-in node types -----------------------------------------------------------------------
+
+MStatus registerBuiltinNodeType(const MString& typeName, const MTypeId& typeId,
+                                MCreatorFunction creator, MInitializeFunction initialize,
+                                MPxNode::Type kind, const std::vector<MFn::Type>& fnTypes);
+
+// The attributes every DAG node has (shared objects; the locator statics are the same ones).
+struct DagAttributes {
+    MObject visibility;          // "visibility" "v", bool, default true
+    MObject intermediateObject;  // "intermediateObject" "io", bool
+    MObject isTemplated;         // "template" "tmp", bool
+    MObject matrix;              // "matrix" "m"
+    MObject inverseMatrix;       // "inverseMatrix" "im"
+    MObject worldMatrix;         // "worldMatrix" "wm", array
+    MObject worldInverseMatrix;  // "worldInverseMatrix" "wim", array
+    MObject parentMatrix;        // "parentMatrix" "pm", array
+    MObject parentInverseMatrix; // "parentInverseMatrix" "pim", array
+};
+const DagAttributes& dagAttributes();
+// Adds the DAG attributes to the type being initialized.
+MStatus addDagAttributes();
+
+// ---- data kinds --------------------------------------------------------------------------------
+
+class DataObject {
+public:
+    virtual ~DataObject() = default;
+    virtual MFnData::Type dataType() const = 0;
+    // The MFn type of the MObject carrying it (kMeshData, kNurbsCurveData, ...).
+    virtual MFn::Type apiType() const = 0;
+    // A deep copy (a deformer's output starts as a copy of its input).
+    virtual std::shared_ptr<DataObject> clone() const = 0;
+};
+MObject makeDataObject(std::shared_ptr<DataObject> data);
+DataObject* dataObjectOf(const MObject& object);
+template <class T> T* dataObject(const MObject& object) {
+    return dynamic_cast<T*>(dataObjectOf(object));
+}
+// A new MObject holding a deep copy of the data (null for a non-data object).
+MObject cloneData(const MObject& object);
+
+// ---- nodes -------------------------------------------------------------------------------------
+
+std::vector<MObject> allNodes();
+bool isAlive(const MObject& node);
+MString nodeTypeName(const MObject& node);
+// The node of a user object (thisMObject() of it).
+MObject nodeOf(const MPxNode* userNode);
+
+class NodeExtension {
+public:
+    virtual ~NodeExtension() = default;
+};
+// One slot per part ("scene", ...), destroyed with the node.
+NodeExtension* nodeExtension(const MObject& node, const char* part);
+void setNodeExtension(const MObject& node, const char* part,
+                      std::unique_ptr<NodeExtension> extension);
+
+using NodeCallback = std::function<void(const MObject& node)>;
+void addNodeAddedCallback(NodeCallback callback);
+void addNodeRemovedCallback(NodeCallback callback);
+void addSceneResetHook(std::function<void()> hook);
+
+// ---- evaluation --------------------------------------------------------------------------------
+
+// Called on every read of `attribute` (or its elements and children) on any node that has it,
+// before the value is returned; it writes the value through the data block.
+using HostEvaluator = std::function<MStatus(const MPlug& plug, MDataBlock& block)>;
+void setHostEvaluator(const MObject& attribute, HostEvaluator evaluator);
+
+// Marks a plug as changed (dirtying what it affects downstream) without setting it, e.g. when
+// the host changed state a node's compute reads.
+void markChanged(const MPlug& plug);
+
+// ---- scene files -------------------------------------------------------------------------------
+
+// Every connection (source, destination), oldest first.
+std::vector<std::pair<MPlug, MPlug>> allConnections();
+// True when the plug's stored value equals its attribute's default (arrays: no elements;
+// compounds: every child default).
+bool isDefaultValue(const MPlug& plug);
+// True for attributes added to one node with MFnDependencyNode::addAttribute.
+bool isDynamicAttribute(const MObject& node, const MObject& attribute);
+
+} // namespace mcore

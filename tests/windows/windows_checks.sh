@@ -5,8 +5,9 @@
 #                 test programs (tests/windows/host) into WORK_DIR/host
 # plugin-objects  compile the plug-in sources for Windows
 # shader-library  build quillomarShaders.dll and the test programs
-# tables          check the DLL's imports (system DLLs only) and exports (exactly the shaders
-#                 whose sources are present, their _version functions and miSetModuleHandle)
+# tables          check the DLL's imports (system DLLs only; the binding's system calls) and
+#                 exports (exactly the shaders whose sources are present, their _version
+#                 functions and miSetModuleHandle)
 # wine-prefix     create a private Wine prefix in WORK_DIR/wineprefix
 # shader-host     run the test hosts against the DLL under Wine
 # platform        run the plug-in's environment and clock checks under Wine
@@ -97,6 +98,12 @@ tables)
     echo "imports:" $imports
     [ "$imports" = "$(printf 'kernel32.dll\nmsvcrt.dll')" ] ||
         fail "quillomarShaders.dll must import only KERNEL32 and msvcrt, imports: $imports"
+    # The binding looks names up and reports the system's error; attach switches off thread
+    # notifications.
+    for function in GetProcAddress GetLastError DisableThreadLibraryCalls; do
+        grep -Eq "^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+$function\$" <<<"$dump" ||
+            fail "quillomarShaders.dll does not import $function"
+    done
     exports="$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]*\] //p' \
         <<<"$dump" | sort)"
     expected="$( (echo miSetModuleHandle; expected_shaders | sed 'p; s/$/_version/') | sort)"

@@ -58,7 +58,6 @@ public:
                      MStatus* ReturnStatus = NULL) const;
     MStatus modelViewMatrix(MMatrix& modelView) const;
     MStatus projectionMatrix(MMatrix& projection) const;
-    void drawText(const MString& text, const MPoint position, TextPosition textPosition = kLeft);
 
 private:
     friend class hostkit::Viewport;

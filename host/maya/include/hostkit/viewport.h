@@ -1,0 +1,70 @@
+#pragma once
+// Driver face of the legacy viewport: one camera's view of the scene, drawn offscreen the way
+// Maya's viewport draws it (the host's own content, then every visible locator's draw), read
+// back as pixels or captured as OpenGL feedback.
+#include <hostkit/feedback.h>
+#include <hostkit/gl_canvas.h>
+#include <maya/M3dView.h>
+#include <maya/MDagPath.h>
+#include <maya/MMatrix.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace hostkit {
+
+// One locator draw as the viewport saw it, kept until the next draw.
+struct LocatorDraw {
+    std::string path; // full DAG path of the locator shape
+    M3dView::DisplayStatus status = M3dView::kDormant;
+    GlState before; // right before the locator's draw was called
+    GlState after;  // right after it returned
+    int beginGLCalls = 0;
+    int endGLCalls = 0;
+};
+
+class Viewport {
+public:
+    // `camera` names a camera shape or its transform. Throws std::invalid_argument for an
+    // unknown camera or a size below 1 x 1, GlError when there is no OpenGL.
+    Viewport(const std::string& camera, int width, int height);
+    ~Viewport();
+    Viewport(const Viewport&) = delete;
+    Viewport& operator=(const Viewport&) = delete;
+
+    int width() const;
+    int height() const;
+    const MDagPath& camera() const;
+
+    // Passed to every locator's draw; meshes are drawn shaded for the shaded styles.
+    void setDisplayStyle(M3dView::DisplayStyle style);
+    M3dView::DisplayStyle displayStyle() const;
+    void setGridVisible(bool visible);
+    void setBackground(float red, float green, float blue);
+
+    // Clears, draws the host's content, then the locators.
+    void draw();
+    // The two halves of draw(), for tests that look at one of them.
+    void drawHostContent();
+    void drawLocators();
+    const std::vector<LocatorDraw>& locatorDraws() const;
+
+    quillomar::Image image();
+    // What the locators draw, as feedback records (the host's own content is not included).
+    std::vector<FeedbackRecord> capture();
+    GlState glState();
+
+    // The camera's world inverse matrix and its projection for this port (Maya's layout).
+    MMatrix viewMatrix() const;
+    MMatrix projectionMatrix() const;
+    // An M3dView of this viewport, as a locator's draw receives it.
+    M3dView view();
+
+private:
+    friend class ::M3dView;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace hostkit

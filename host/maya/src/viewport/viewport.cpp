@@ -1,0 +1,146 @@
+#include "viewport_impl.h"
+
+#include <maya/MPxLocatorNode.h>
+
+#include <GL/gl.h>
+
+#include <stdexcept>
+
+namespace hostkit {
+namespace {
+
+void loadMatrix(GLenum mode, const MMatrix& m) {
+    glMatrixMode(mode);
+    glLoadMatrixd(&m.matrix[0][0]);
+}
+
+// The state every locator's draw starts from.
+void resetDrawingState() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_LINE_STIPPLE);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
+    glLineWidth(1.0f);
+    glPointSize(1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+} // namespace
+
+Viewport::Viewport(const std::string& camera, int width, int height)
+    : impl_(std::make_unique<Impl>(width, height)) {
+    if (!detail::findCamera(camera, impl_->camera))
+        throw std::invalid_argument("no camera named \"" + camera + "\" in the scene");
+    detail::registerViewport(this);
+}
+
+Viewport::~Viewport() {
+    detail::unregisterViewport(this);
+}
+
+int Viewport::width() const {
+    return impl_->canvas.width();
+}
+int Viewport::height() const {
+    return impl_->canvas.height();
+}
+const MDagPath& Viewport::camera() const {
+    return impl_->camera;
+}
+
+void Viewport::setDisplayStyle(M3dView::DisplayStyle style) {
+    impl_->style = style;
+}
+M3dView::DisplayStyle Viewport::displayStyle() const {
+    return impl_->style;
+}
+void Viewport::setGridVisible(bool visible) {
+    impl_->gridVisible = visible;
+}
+
+void Viewport::setBackground(float red, float green, float blue) {
+    impl_->background[0] = red;
+    impl_->background[1] = green;
+    impl_->background[2] = blue;
+}
+
+MMatrix Viewport::viewMatrix() const {
+    return impl_->camera.inclusiveMatrixInverse();
+}
+
+MMatrix Viewport::projectionMatrix() const {
+    double m[4][4];
+    detail::projectionMatrix(detail::frustum(detail::lensOf(impl_->camera), width(), height()), m);
+    return MMatrix(m);
+}
+
+M3dView Viewport::view() {
+    M3dView v;
+    v.fPtr = this;
+    return v;
+}
+
+void Viewport::draw() {
+    const float* bg = impl_->background;
+    impl_->canvas.clear(bg[0], bg[1], bg[2], 1.0f);
+    drawHostContent();
+    drawLocators();
+}
+
+void Viewport::drawHostContent() {
+    impl_->canvas.makeCurrent();
+    const MMatrix view = viewMatrix();
+    loadMatrix(GL_PROJECTION, projectionMatrix());
+    glEnable(GL_DEPTH_TEST);
+    if (impl_->gridVisible)
+        detail::drawGrid(view);
+    const bool shaded =
+        impl_->style == M3dView::kFlatShaded || impl_->style == M3dView::kGouraudShaded;
+    detail::drawMeshes(detail::meshesToDraw(), view, shaded);
+    resetDrawingState();
+}
+
+void Viewport::drawLocators() {
+    impl_->canvas.makeCurrent();
+    impl_->draws.clear();
+    const MMatrix view = viewMatrix();
+    const MMatrix projection = projectionMatrix();
+    const std::vector<detail::LocatorToDraw> locators = detail::locatorsToDraw();
+    impl_->draws.reserve(locators.size());
+    detail::DrawingScope scope(this);
+    for (const detail::LocatorToDraw& locator : locators) {
+        loadMatrix(GL_PROJECTION, projection);
+        loadMatrix(GL_MODELVIEW, locator.path.inclusiveMatrix() * view);
+        LocatorDraw record;
+        record.path = locator.path.fullPathName().asChar();
+        record.status = detail::displayStatusOf(locator.path);
+        record.before = impl_->canvas.state();
+        impl_->draws.push_back(record);
+        impl_->drawing = &impl_->draws.back();
+        M3dView v = this->view();
+        locator.node->draw(v, locator.path, impl_->style, record.status);
+        impl_->drawing = nullptr;
+        impl_->draws.back().after = impl_->canvas.state();
+    }
+}
+
+const std::vector<LocatorDraw>& Viewport::locatorDraws() const {
+    return impl_->draws;
+}
+
+quillomar::Image Viewport::image() {
+    return impl_->canvas.image();
+}
+
+std::vector<FeedbackRecord> Viewport::capture() {
+    return impl_->canvas.capture([this] { drawLocators(); });
+}
+
+GlState Viewport::glState() {
+    return impl_->canvas.state();
+}
+
+} // namespace hostkit

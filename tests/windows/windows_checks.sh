@@ -3,7 +3,7 @@
 #   windows_checks.sh STEP SOURCE_DIR WORK_DIR
 # configure       configure the mingw-win64 preset into WORK_DIR/deliverables and the Windows
 #                 test programs (tests/windows/host) into WORK_DIR/host
-# plugin-objects  compile the plug-in sources for Windows
+# plugin-objects  compile the plug-in sources for Windows and check what they export
 # shader-library  build quillomarShaders.dll and the test programs
 # tables          check the DLL's imports (system DLLs only; the binding's system calls) and
 #                 exports (exactly the shaders whose sources are present, their _version
@@ -38,6 +38,7 @@ require_tools() {
     local missing=()
     command -v "$triple-g++-posix" >/dev/null || missing+=("$triple-g++-posix")
     command -v "$triple-objdump" >/dev/null || missing+=("$triple-objdump")
+    command -v "$triple-objcopy" >/dev/null || missing+=("$triple-objcopy")
     [ -n "$(wine_loader)" ] || missing+=(wine64)
     if [ ${#missing[@]} -gt 0 ]; then
         if [ -n "${CI:-}" ]; then
@@ -86,6 +87,14 @@ configure)
     ;;
 plugin-objects)
     cmake --build "$deliverables" --target quillomarPlugins
+    # Without a .mll to inspect, the objects' linker directives show what the .mll would export.
+    exports="$(for object in "$deliverables"/plugins/CMakeFiles/quillomarPlugins.dir/src/*.obj; do
+        "$triple-objcopy" -O binary -j .drectve "$object" /dev/stdout 2>/dev/null | tr '\0' '\n'
+        echo
+    done | grep -o -- '-export:"[^"]*"' | sed 's/^-export:"//; s/"$//' | sort)"
+    echo "plug-in exports:" $exports
+    [ "$exports" = "$(printf 'MApiVersion\ninitializePlugin\nuninitializePlugin')" ] ||
+        fail "the plug-in must export exactly MApiVersion, initializePlugin, uninitializePlugin"
     ;;
 shader-library)
     cmake --build "$deliverables" --target quillomarShaders

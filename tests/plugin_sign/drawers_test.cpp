@@ -1,0 +1,251 @@
+// Vertex lists of the marker drawers, recorded from the drawer code linked into this test.
+#include "drawers.h"
+#include "signShapes.h"
+
+#include <gl_recorder.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+using Vertex = std::array<double, 3>;
+using glrec::Batch;
+
+std::vector<Batch> recordDraw(Drawer& drawer) {
+    glrec::Recorder recorder;
+    drawer.draw(GL_LINES);
+    return recorder.batches();
+}
+
+std::vector<Batch> recordShape(int type) {
+    glrec::Recorder recorder;
+    drawSignShape(type, GL_LINES);
+    return recorder.batches();
+}
+
+float angle(int step) {
+    return static_cast<float>(step) * 0.09817477f + 1.5707964f;
+}
+
+double radiusIn(const Vertex& v, int a, int b) {
+    return std::hypot(v[a], v[b]);
+}
+
+void expectVertex(const Vertex& actual, double x, double y, double z, double tolerance = 1e-6) {
+    EXPECT_NEAR(actual[0], x, tolerance);
+    EXPECT_NEAR(actual[1], y, tolerance);
+    EXPECT_NEAR(actual[2], z, tolerance);
+}
+
+// Consecutive segments share their end points and the last one returns to the first vertex.
+void expectClosedOutline(const std::vector<Vertex>& vertices) {
+    ASSERT_GE(vertices.size(), 4u);
+    for (std::size_t i = 1; i + 1 < vertices.size(); i += 2)
+        EXPECT_EQ(vertices[i], vertices[i + 1]) << "segment " << i / 2;
+    EXPECT_EQ(vertices.back(), vertices.front());
+}
+} // namespace
+
+TEST(SignShapes, EveryTypeDrawsItsShapeAsLinePairs) {
+    const std::map<std::string, std::vector<std::size_t>> expected = {{"Circle", {128}},
+                                                                      {"Square", {8}},
+                                                                      {"Triangle", {6}},
+                                                                      {"Cross", {24}},
+                                                                      {"Arrow", {14}},
+                                                                      {"Both Arrow", {20}},
+                                                                      {"Arch", {132}},
+                                                                      {"Ellipse", {132}},
+                                                                      {"Star", {20}},
+                                                                      {"Cube", {24}},
+                                                                      {"Sphere", {128, 128, 128}},
+                                                                      {"Pyramid", {16}},
+                                                                      {"Sign", {6}},
+                                                                      {"Root", {128, 6}},
+                                                                      {"CV Curve", {}},
+                                                                      {"None", {}}};
+    ASSERT_EQ(kSignShapeCount, expected.size());
+    for (std::size_t i = 0; i < kSignShapeCount; ++i) {
+        const SignShape& shape = kSignShapes[i];
+        SCOPED_TRACE(shape.label);
+        const std::vector<Batch> batches = recordShape(shape.value);
+        const std::vector<std::size_t>& counts = expected.at(shape.label);
+        ASSERT_EQ(batches.size(), counts.size());
+        for (std::size_t b = 0; b < batches.size(); ++b) {
+            EXPECT_EQ(batches[b].mode, unsigned(GL_LINES));
+            EXPECT_EQ(batches[b].vertices.size(), counts[b]);
+            for (const Vertex& v : batches[b].vertices)
+                for (double c : v)
+                    EXPECT_LE(std::fabs(c), 1.0 + 1e-6);
+        }
+    }
+}
+
+TEST(SignShapes, StoredValuesKeepTheirGaps) {
+    const std::vector<int> values = {0,  1,  2,  3,  30,  31,  60,  61,
+                                     62, 90, 91, 92, 120, 121, 900, 999};
+    ASSERT_EQ(kSignShapeCount, values.size());
+    for (std::size_t i = 0; i < kSignShapeCount; ++i)
+        EXPECT_EQ(kSignShapes[i].value, values[i]) << kSignShapes[i].label;
+    // Values between the listed ones draw nothing.
+    for (int unlisted : {4, 29, 63, 122, 901, -1})
+        EXPECT_TRUE(recordShape(unlisted).empty()) << unlisted;
+}
+
+TEST(Drawers, BaseDrawerEmitsNothing) {
+    Drawer drawer;
+    glrec::Recorder recorder;
+    drawer.draw(GL_LINES);
+    EXPECT_EQ(recorder.count("glBegin"), 0);
+    EXPECT_TRUE(recorder.calls().empty());
+}
+
+TEST(Drawers, StraightShapesAreClosedOutlines) {
+    Square square;
+    Triangle triangle;
+    Cross cross;
+    Arrow arrow;
+    BothArrow bothArrow;
+    Star star;
+    Drawer* outlines[] = {&square, &triangle, &cross, &arrow, &bothArrow, &star};
+    for (Drawer* drawer : outlines) {
+        const std::vector<Batch> batches = recordDraw(*drawer);
+        ASSERT_EQ(batches.size(), 1u);
+        expectClosedOutline(batches[0].vertices);
+        for (const Vertex& v : batches[0].vertices)
+            EXPECT_EQ(v[1], 0.0); // flat in the XZ plane
+    }
+}
+
+TEST(Drawers, StraightShapesStartWhereTheMarkersAlwaysHave) {
+    Triangle triangle;
+    const std::vector<Vertex> t = recordDraw(triangle)[0].vertices;
+    expectVertex(t[0], 0, 0, 1);
+    EXPECT_EQ(t[1][0], double(0.866026f)); // not the exact half root of three
+    Arrow arrow;
+    expectVertex(recordDraw(arrow)[0].vertices[0], 0, 0, -1); // points to -Z
+    Star star;
+    const std::vector<Vertex> s = recordDraw(star)[0].vertices;
+    EXPECT_EQ(s[1][0], double(0.308316f)); // the halves differ slightly, as always drawn
+    EXPECT_EQ(s[s.size() - 2][0], double(-0.30833f));
+    EXPECT_EQ(s.back()[2], double(-0.948926f)); // the closing edge returns to the tip
+}
+
+TEST(Drawers, CubeAndPyramidEdges) {
+    Cube cube;
+    const std::vector<Vertex> c = recordDraw(cube)[0].vertices;
+    expectClosedOutline({c.begin(), c.begin() + 8});
+    expectClosedOutline({c.begin() + 8, c.begin() + 16});
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(c[i][1], 1.0);
+        EXPECT_EQ(c[8 + i][1], -1.0);
+    }
+    for (std::size_t i = 16; i < 24; i += 2) { // verticals: same x and z, from top to bottom
+        EXPECT_EQ(c[i][0], c[i + 1][0]);
+        EXPECT_EQ(c[i][2], c[i + 1][2]);
+        EXPECT_EQ(c[i][1], 1.0);
+        EXPECT_EQ(c[i + 1][1], -1.0);
+    }
+    Pyramid pyramid;
+    const std::vector<Vertex> p = recordDraw(pyramid)[0].vertices;
+    expectClosedOutline({p.begin(), p.begin() + 8});
+    for (std::size_t i = 8; i < 16; i += 2)
+        expectVertex(p[i + 1], 0, 1, 0);
+
+    MayaSign sign;
+    const std::vector<Vertex> axes = recordDraw(sign)[0].vertices;
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        EXPECT_EQ(axes[2 * axis][axis], -1.0);
+        EXPECT_EQ(axes[2 * axis + 1][axis], 1.0);
+    }
+}
+
+TEST(Drawers, CircleUsesSinglePrecisionAnglesInItsPlane) {
+    Circle flat;
+    EXPECT_EQ(flat.plane, 1);
+    const std::vector<Vertex> xz = recordDraw(flat)[0].vertices;
+    for (int i = 1; i <= 64; ++i) {
+        const float a0 = angle(i - 1), a1 = angle(i);
+        const Vertex& from = xz[2 * (i - 1)];
+        const Vertex& to = xz[2 * (i - 1) + 1];
+        EXPECT_EQ(from, (Vertex{std::sin(a0), 0.0, std::cos(a0)})) << i;
+        EXPECT_EQ(to, (Vertex{std::sin(a1), 0.0, std::cos(a1)})) << i;
+    }
+    expectVertex(xz.front(), 1, 0, 0);
+    expectVertex(xz[31], 0, 0, -1); // a quarter of the way round
+    expectVertex(xz.back(), 1, 0, 0, 1e-5);
+
+    Circle upright(2);
+    const std::vector<Vertex> xy = recordDraw(upright)[0].vertices;
+    expectVertex(xy.front(), 0, 1, 0);
+    for (const Vertex& v : xy) {
+        EXPECT_EQ(v[2], 0.0);
+        EXPECT_NEAR(radiusIn(v, 0, 1), 1.0, 1e-6);
+    }
+
+    Circle side(0), otherSide(5);
+    const std::vector<Vertex> yz = recordDraw(side)[0].vertices;
+    EXPECT_EQ(recordDraw(otherSide)[0].vertices, yz);
+    expectVertex(yz.front(), 0, 0, 1);
+    for (const Vertex& v : yz)
+        EXPECT_EQ(v[0], 0.0);
+}
+
+TEST(Drawers, ArchIsAHalfRingOnTheNegativeZSide) {
+    Arch arch;
+    const std::vector<Vertex> v = recordDraw(arch)[0].vertices;
+    for (std::size_t i = 0; i < 64; ++i) {
+        EXPECT_NEAR(radiusIn(v[i], 0, 2), 1.0, 1e-6);
+        EXPECT_LE(v[i][2], 1e-6);
+        // The inner arc repeats the outer one scaled in double precision.
+        EXPECT_EQ(v[64 + i][0], double(static_cast<float>(0.7 * v[i][0])));
+        EXPECT_EQ(v[64 + i][2], double(static_cast<float>(0.7 * v[i][2])));
+    }
+    expectVertex(v[0], 1, 0, 0);
+    expectVertex(v[63], -1, 0, 0, 1e-6);
+    expectVertex(v[128], 1, 0, 0);
+    expectVertex(v[129], 0.7, 0, 0);
+    expectVertex(v[130], -1, 0, 0);
+    expectVertex(v[131], -0.7, 0, 0);
+}
+
+TEST(Drawers, EllipseIsAStadiumOneWideTwoLong) {
+    Ellipse1 ellipse;
+    const std::vector<Vertex> v = recordDraw(ellipse)[0].vertices;
+    for (std::size_t i = 0; i < 64; ++i) {
+        EXPECT_NEAR(std::hypot(v[i][0], v[i][2] + 0.5), 0.5, 1e-6) << i;      // front half
+        EXPECT_NEAR(std::hypot(v[64 + i][0], v[64 + i][2] - 0.5), 0.5, 1e-6); // back half
+    }
+    expectVertex(v[0], 0.5, 0, -0.5);
+    expectVertex(v[31], 0, 0, -1);
+    expectVertex(v[63], -0.5, 0, -0.5);
+    expectVertex(v[64], -0.5, 0, 0.5);
+    expectVertex(v[95], 0, 0, 1);
+    expectVertex(v[127], 0.5, 0, 0.5);
+    expectVertex(v[128], 0.5, 0, 0.5);
+    expectVertex(v[129], 0.5, 0, -0.5);
+    expectVertex(v[130], -0.5, 0, 0.5);
+    expectVertex(v[131], -0.5, 0, -0.5);
+}
+
+TEST(Drawers, CompoundShapesDrawTheirPartsInOrder) {
+    Sphere sphere;
+    const std::vector<Batch> circles = recordDraw(sphere);
+    ASSERT_EQ(circles.size(), 3u);
+    Circle xz(1), yz(0), xy(2);
+    EXPECT_EQ(circles[0].vertices, recordDraw(xz)[0].vertices);
+    EXPECT_EQ(circles[1].vertices, recordDraw(yz)[0].vertices);
+    EXPECT_EQ(circles[2].vertices, recordDraw(xy)[0].vertices);
+
+    Root root;
+    const std::vector<Batch> parts = recordDraw(root);
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts[0].vertices, recordDraw(xz)[0].vertices);
+    Triangle triangle;
+    EXPECT_EQ(parts[1].vertices, recordDraw(triangle)[0].vertices);
+    for (const Vertex& corner : parts[1].vertices) // the triangle sits on the circle
+        EXPECT_NEAR(radiusIn(corner, 0, 2), 1.0, 1e-6);
+}

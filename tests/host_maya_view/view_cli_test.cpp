@@ -1,0 +1,118 @@
+// quillomar-view run as a user runs it.
+#include "fixture_scene.h"
+
+#include <image_io.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    std::string output; // stdout and stderr together
+};
+
+Run runView(const std::string& args) {
+    const std::string command = std::string(QUILLOMAR_VIEW_TOOL) + " " + args + " 2>&1";
+    Run run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        run.output += buffer;
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string sceneFile() {
+    return viewtest::writeTempFile("cli_scene.ma", viewtest::kFixtureSceneText);
+}
+
+const std::string kPlugin = std::string("--plugin ") + QUILLOMAR_FIXTURE_PLUGIN;
+
+bool fileExists(const std::string& path) {
+    return std::ifstream(path).good();
+}
+
+} // namespace
+
+TEST(QuillomarView, HelpDescribesTheCommandLine) {
+    const Run run = runView("--help");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
+}
+
+TEST(QuillomarView, DrawsTheSceneIntoAPng) {
+    const std::string out = ::testing::TempDir() + "cli_view.png";
+    std::remove(out.c_str());
+    const Run run =
+        runView(sceneFile() + " " + kPlugin + " --camera shotCam --size 200x200 -o " + out);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    quillomar::Image image;
+    ASSERT_TRUE(quillomar::readPng(out, image));
+    EXPECT_EQ(image.width, 200);
+    EXPECT_EQ(image.height, 200);
+    int red = 0;
+    for (int y = 97; y <= 102; ++y)
+        red += image.pixel(125, y)[0] > 200 && image.pixel(125, y)[1] < 60;
+    EXPECT_GE(red, 2);
+}
+
+TEST(QuillomarView, FramesGoToNumberedFiles) {
+    const std::string pattern = ::testing::TempDir() + "cli_frame.%04d.png";
+    const Run run = runView(sceneFile() + " " + kPlugin +
+                            " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(fileExists(::testing::TempDir() + "cli_frame.0003.png"));
+    EXPECT_TRUE(fileExists(::testing::TempDir() + "cli_frame.0004.png"));
+    EXPECT_FALSE(fileExists(::testing::TempDir() + "cli_frame.0005.png"));
+
+    const Run noNumber =
+        runView(sceneFile() + " --frames 1:2 -o " + ::testing::TempDir() + "x.png");
+    EXPECT_EQ(noNumber.exitCode, 2);
+    EXPECT_NE(noNumber.output.find("needs a frame number"), std::string::npos) << noNumber.output;
+    const Run badConversion = runView(sceneFile() + " -o " + ::testing::TempDir() + "%s.png");
+    EXPECT_EQ(badConversion.exitCode, 2);
+}
+
+TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {
+    const std::string out = " -o " + ::testing::TempDir() + "never.png";
+    struct Case {
+        std::string args;
+        int exitCode;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"/no/such/scene.ma" + out, 1, "cannot read scene file /no/such/scene.ma"},
+        {sceneFile() + " " + kPlugin + " --camera nobody" + out, 1, "no camera named \"nobody\""},
+        {sceneFile() + " --plugin /no/such/plugin.so" + out, 1,
+         "cannot load plug-in /no/such/plugin.so"},
+        {sceneFile() + " --size 0x10" + out, 2, "bad size \"0x10\""},
+        {sceneFile() + " --size 640" + out, 2, "bad size"},
+        {sceneFile() + " --frames 5:2" + out, 2, "bad frame range"},
+        {sceneFile(), 2, "no output file"},
+        {"--bogus" + out, 2, "unknown option --bogus"},
+    };
+    for (const Case& c : cases) {
+        const Run run = runView(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << c.args << "\n" << run.output;
+    }
+    EXPECT_FALSE(fileExists(::testing::TempDir() + "never.png"));
+}
+
+TEST(QuillomarView, BadSceneLineIsReportedAndSkipped) {
+    const std::string scene = viewtest::writeTempFile(
+        "cli_bad_line.ma", std::string(viewtest::kFixtureSceneText) + "setAttr \"nobody.tx\" 1;\n");
+    const std::string out = ::testing::TempDir() + "cli_bad_line.png";
+    const Run run = runView(scene + " " + kPlugin + " --camera shotCam --size 40x30 -o " + out);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("cli_bad_line.ma:13"), std::string::npos) << run.output;
+    EXPECT_TRUE(fileExists(out));
+}

@@ -1,0 +1,103 @@
+// quillomar-view: draws a scene's viewport the way Maya's legacy viewport would and writes PNGs.
+#include "view_options.h"
+
+#include <hostkit/host.h>
+#include <hostkit/viewport.h>
+#include <maya/MAnimControl.h>
+#include <maya/MFileIO.h>
+#include <maya/MFnCamera.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MTime.h>
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+using quillomar_view::ViewOptions;
+
+// A failure that ends the run with a message.
+class RunError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void loadPlugins(const std::vector<std::string>& plugins) {
+    for (const std::string& path : plugins) {
+        std::string error;
+        if (!hostkit::loadPlugin(path, &error))
+            throw RunError("cannot load plug-in " + path + (error.empty() ? "" : ": " + error));
+    }
+}
+
+void openScene(const std::string& path) {
+    if (!std::ifstream(path))
+        throw RunError("cannot read scene file " + path);
+    if (!MFileIO::open(MString(path.c_str()), nullptr, true))
+        throw RunError("cannot open scene file " + path);
+}
+
+// "persp" when the scene has it, else the first perspective camera.
+std::string defaultCamera() {
+    std::string first;
+    for (const MObject& node : hostkit::allNodes()) {
+        if (!node.hasFn(MFn::kCamera) || MFnCamera(node).isOrtho())
+            continue;
+        const std::string shape = MFnDependencyNode(node).name().asChar();
+        if (shape == "perspShape")
+            return "persp";
+        if (first.empty())
+            first = shape;
+    }
+    if (first.empty())
+        throw RunError("the scene has no perspective camera; name one with --camera");
+    return first;
+}
+
+void writeImage(hostkit::Viewport& viewport, const std::string& path) {
+    std::string error;
+    if (!quillomar::writePng(viewport.image(), path, &error))
+        throw RunError(error);
+    std::cout << "wrote " << path << "\n";
+}
+
+void run(const ViewOptions& options) {
+    loadPlugins(options.plugins);
+    openScene(options.scene);
+    const std::string camera = options.camera.empty() ? defaultCamera() : options.camera;
+    hostkit::Viewport viewport(camera, options.width, options.height);
+    viewport.setDisplayStyle(options.shaded ? M3dView::kGouraudShaded : M3dView::kWireFrame);
+    if (!options.hasFrames) {
+        viewport.draw();
+        writeImage(viewport, options.output);
+        return;
+    }
+    for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
+        MAnimControl::setCurrentTime(MTime(frame, MTime::uiUnit()));
+        viewport.draw();
+        writeImage(viewport, quillomar_view::framePath(options.output, frame));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ViewOptions options;
+    try {
+        options = quillomar_view::parseViewOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const quillomar_view::UsageError& error) {
+        std::cerr << "quillomar-view: " << error.what() << "\n\n" << quillomar_view::usageText();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << quillomar_view::usageText();
+        return 0;
+    }
+    try {
+        run(options);
+    } catch (const std::exception& error) {
+        std::cerr << "quillomar-view: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

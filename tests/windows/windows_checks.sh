@@ -81,6 +81,8 @@ require_tools
 mkdir -p "$work"
 case "$step" in
 configure)
+    # The cross build takes its compilers and flags from the toolchain file only.
+    unset CC CXX CFLAGS CXXFLAGS LDFLAGS
     (cd "$src" && cmake --preset mingw-win64 -B "$deliverables" -DCMAKE_COLOR_DIAGNOSTICS=OFF)
     cmake -S "$src/tests/windows/host" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchain-mingw-w64.cmake"

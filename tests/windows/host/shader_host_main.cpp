@@ -50,26 +50,41 @@ std::string runAttachedChoice(const ShaderLibrary& library, bool resolved,
     return text;
 }
 
-void checkBinding(const ShaderLibrary& library) {
-    // For a null module the system searches the program itself, which exports mi_phen_eval:
-    // the null handle is reported and the lookup then succeeds.
-    std::string text = runAttachedChoice(library, true, "before miSetModuleHandle");
+// For a null module the system searches the program itself, which exports mi_phen_eval: the
+// null handle is reported and the lookup then succeeds.
+void checkBeforeModuleHandle(const ShaderLibrary& library) {
+    const std::string text = runAttachedChoice(library, true, "before miSetModuleHandle");
     check(text == kNullHandleMessage,
           "a call before miSetModuleHandle reports the null handle; got: " + text);
+}
 
-    // A handle whose module lacks the name: reported on every call, the value read in place.
+// A handle whose module lacks the name: reported on every call, the value read in place. Then a
+// new handle clears the cache again and the entry resolves in this program.
+void checkNewModuleHandles(const ShaderLibrary& library) {
     library.setModuleHandle(systemModuleHandle());
     const std::string failure =
         lookupFailureMessage("mi_phen_eval", systemModuleHandle(), kProcedureNotFound);
     for (const char* call : {"first call in kernel32", "second call in kernel32"}) {
-        text = runAttachedChoice(library, false, call);
+        const std::string text = runAttachedChoice(library, false, call);
         check(text == failure, std::string(call) + " reports " + failure + "got: " + text);
     }
-
-    // A new handle clears the cache: the entry resolves again, in this program.
     library.setModuleHandle(ownModuleHandle());
-    text = runAttachedChoice(library, true, "after a new module handle");
+    const std::string text = runAttachedChoice(library, true, "after a new module handle");
     check(text.empty(), "a resolvable lookup writes nothing; got: " + text);
+}
+
+void runShaders(const ShaderLibrary& library, const std::vector<std::string>& shaders) {
+    const std::map<std::string, void (*)(const ShaderLibrary&)> runs = {
+        {"choiceMr", checkChoiceMr},
+        {"composite", checkComposite},
+        {"contourMltShader", checkContourPipeline}};
+    for (const auto& [shader, run] : runs) {
+        if (has(shaders, shader) && library.find(shader) != nullptr) {
+            const std::string text = captureStandardError([&, run = run] { run(library); });
+            check(text.empty(), shader + " runs without diagnostics; got: " + text);
+        }
+    }
+    check(renderer::messagesReceived() == 0, "the shaders report nothing to the message functions");
 }
 
 } // namespace
@@ -85,23 +100,18 @@ int main(int argc, char** argv) {
     if (!library.loaded()) {
         return finish("shaderHost");
     }
+    // choiceMr calls mi_phen_eval when its selector is attached, which drives the binding checks.
+    const bool binding = has(shaders, "choiceMr");
+    check(binding, "choiceMr is among the shaders");
+    if (binding) {
+        checkBeforeModuleHandle(library);
+    }
+    // The renderer's order: the module handle, each _version, then the shaders.
+    library.setModuleHandle(ownModuleHandle());
     checkExports(library, shaders);
-
-    check(has(shaders, "choiceMr"), "choiceMr drives the binding checks");
-    if (has(shaders, "choiceMr")) {
-        checkBinding(library);
+    runShaders(library, shaders);
+    if (binding) {
+        checkNewModuleHandles(library);
     }
-
-    const std::map<std::string, void (*)(const ShaderLibrary&)> runs = {
-        {"choiceMr", checkChoiceMr},
-        {"composite", checkComposite},
-        {"contourMltShader", checkContourPipeline}};
-    for (const auto& [shader, run] : runs) {
-        if (has(shaders, shader) && library.find(shader) != nullptr) {
-            const std::string text = captureStandardError([&, run = run] { run(library); });
-            check(text.empty(), shader + " runs without diagnostics; got: " + text);
-        }
-    }
-    check(renderer::messagesReceived() == 0, "the shaders report nothing to the message functions");
     return finish("shaderHost");
 }

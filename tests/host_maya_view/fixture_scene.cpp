@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 namespace viewtest {
 
@@ -24,8 +25,13 @@ createNode fixtureLine -n "markerShape" -p "marker";
 	setAttr ".length" 5;
 )";
 
+std::string tempPath(const std::string& name) {
+    // ctest runs tests in parallel processes: keep their files apart.
+    return ::testing::TempDir() + "quillomar_view_" + std::to_string(getpid()) + "_" + name;
+}
+
 std::string writeTempFile(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = tempPath(name);
     std::ofstream(path) << text;
     return path;
 }

@@ -13,6 +13,9 @@ constexpr int kPort = 200;
 // the camera-and-locator scene above. Fails the current test on error.
 void openFixtureScene(const std::string& extra = "");
 
+// A path in the temporary folder that belongs to this test process.
+std::string tempPath(const std::string& name);
+
 // Writes `text` to a new file in the test's temporary folder and returns its path.
 std::string writeTempFile(const std::string& name, const std::string& text);
 

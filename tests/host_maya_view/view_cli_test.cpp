@@ -49,7 +49,7 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
 }
 
 TEST(QuillomarView, DrawsTheSceneIntoAPng) {
-    const std::string out = ::testing::TempDir() + "cli_view.png";
+    const std::string out = viewtest::tempPath("cli_view.png");
     std::remove(out.c_str());
     const Run run =
         runView(sceneFile() + " " + kPlugin + " --camera shotCam --size 200x200 -o " + out);
@@ -65,24 +65,23 @@ TEST(QuillomarView, DrawsTheSceneIntoAPng) {
 }
 
 TEST(QuillomarView, FramesGoToNumberedFiles) {
-    const std::string pattern = ::testing::TempDir() + "cli_frame.%04d.png";
+    const std::string pattern = viewtest::tempPath("cli_frame.%04d.png");
     const Run run = runView(sceneFile() + " " + kPlugin +
                             " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_TRUE(fileExists(::testing::TempDir() + "cli_frame.0003.png"));
-    EXPECT_TRUE(fileExists(::testing::TempDir() + "cli_frame.0004.png"));
-    EXPECT_FALSE(fileExists(::testing::TempDir() + "cli_frame.0005.png"));
+    EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0003.png")));
+    EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0004.png")));
+    EXPECT_FALSE(fileExists(viewtest::tempPath("cli_frame.0005.png")));
 
-    const Run noNumber =
-        runView(sceneFile() + " --frames 1:2 -o " + ::testing::TempDir() + "x.png");
+    const Run noNumber = runView(sceneFile() + " --frames 1:2 -o " + viewtest::tempPath("x.png"));
     EXPECT_EQ(noNumber.exitCode, 2);
     EXPECT_NE(noNumber.output.find("needs a frame number"), std::string::npos) << noNumber.output;
-    const Run badConversion = runView(sceneFile() + " -o " + ::testing::TempDir() + "%s.png");
+    const Run badConversion = runView(sceneFile() + " -o " + viewtest::tempPath("%s.png"));
     EXPECT_EQ(badConversion.exitCode, 2);
 }
 
 TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {
-    const std::string out = " -o " + ::testing::TempDir() + "never.png";
+    const std::string out = " -o " + viewtest::tempPath("never.png");
     struct Case {
         std::string args;
         int exitCode;
@@ -104,13 +103,13 @@ TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args << "\n" << run.output;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << c.args << "\n" << run.output;
     }
-    EXPECT_FALSE(fileExists(::testing::TempDir() + "never.png"));
+    EXPECT_FALSE(fileExists(viewtest::tempPath("never.png")));
 }
 
 TEST(QuillomarView, BadSceneLineIsReportedAndSkipped) {
     const std::string scene = viewtest::writeTempFile(
         "cli_bad_line.ma", std::string(viewtest::kFixtureSceneText) + "setAttr \"nobody.tx\" 1;\n");
-    const std::string out = ::testing::TempDir() + "cli_bad_line.png";
+    const std::string out = viewtest::tempPath("cli_bad_line.png");
     const Run run = runView(scene + " " + kPlugin + " --camera shotCam --size 40x30 -o " + out);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("cli_bad_line.ma:13"), std::string::npos) << run.output;

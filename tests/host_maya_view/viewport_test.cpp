@@ -108,7 +108,7 @@ TEST(Viewport, HiddenLocatorsAreNotDrawn) {
 TEST(Viewport, LocatorSurvivesSaveAndReload) {
     viewtest::openFixtureScene();
     ASSERT_TRUE(hostkit::setAttr("markerShape.length", 2.0));
-    const std::string saved = ::testing::TempDir() + "fixture_saved.ma";
+    const std::string saved = viewtest::tempPath("fixture_saved.ma");
     ASSERT_TRUE(MFileIO::saveAs(saved.c_str(), nullptr, true));
     hostkit::resetScene();
     ASSERT_TRUE(MFileIO::open(saved.c_str(), nullptr, true));

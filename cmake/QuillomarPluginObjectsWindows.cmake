@@ -1,8 +1,8 @@
-# Windows build of the plug-in sources without a Maya devkit: they compile against the stand-in's
-# Maya headers into an object library, which proves the Windows-only paths build. No Windows GLUT
-# library is at hand to link the .mll, so only the GLUT header is taken, from the build machine's
-# freeglut, whose header carries the Windows declarations itself. Included from
-# plugins/CMakeLists.txt with QUILLOMAR_PLUGIN_SOURCES set.
+# Windows build of the plug-in sources with neither a Maya devkit nor a stand-in host library to
+# link: they compile against the stand-in's Maya headers into an object library, which proves the
+# Windows-only paths build. No Windows GLUT library is at hand to link the .mll, so only the GLUT
+# header is taken, from the build machine's freeglut, whose header carries the Windows
+# declarations itself. Included from plugins/CMakeLists.txt with QUILLOMAR_PLUGIN_SOURCES set.
 find_path(QUILLOMAR_GLUT_HEADER_DIR GL/freeglut_std.h PATHS /usr/include
           NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
 if(NOT QUILLOMAR_GLUT_HEADER_DIR)

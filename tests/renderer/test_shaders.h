@@ -4,6 +4,10 @@
 #include <rayhost/shader_library.h>
 
 #include <atomic>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -13,7 +17,7 @@ namespace testshaders {
 inline const std::vector<rayhost::ShaderDeclaration>& declarations() {
     static const std::vector<rayhost::ShaderDeclaration> parsed = rayhost::parseDeclarations(R"(
         declare shader color "countedColor" (color "value") version 1 end declare
-        declare shader integer "threadNumber" () version 1 end declare
+        declare shader color "threadColor" () version 1 end declare
     )");
     return parsed;
 }
@@ -27,16 +31,25 @@ inline miBoolean countedColor(void* result, miState*, void* parameters) {
     return miTRUE;
 }
 
-// Returns the state's thread number.
-inline miBoolean threadNumber(void* result, miState* state, void*) {
-    *static_cast<miInteger*>(result) = state->thread;
+// Which render thread numbers each system thread ran under.
+inline std::mutex threadsSeenLock;
+inline std::map<std::thread::id, std::set<int>> threadsSeen;
+
+// Records the state's thread number; returns it as grey level thread / 10.
+inline miBoolean threadColor(void* result, miState* state, void*) {
+    {
+        std::lock_guard<std::mutex> lock(threadsSeenLock);
+        threadsSeen[std::this_thread::get_id()].insert(state->thread);
+    }
+    const float grey = static_cast<float>(state->thread) / 10.0f;
+    *static_cast<miColor*>(result) = {grey, grey, grey, 1.0f};
     return miTRUE;
 }
 
 inline rayhost::ShaderKind kind(const std::string& name) {
     for (const rayhost::ShaderDeclaration& declaration : declarations()) {
         if (declaration.name == name) {
-            return {&declaration, name == "countedColor" ? &countedColor : &threadNumber};
+            return {&declaration, name == "countedColor" ? &countedColor : &threadColor};
         }
     }
     return {};

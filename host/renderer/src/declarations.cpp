@@ -93,8 +93,9 @@ private:
     }
     bool isPunct(char c) const { return peek().kind == Token::Punct && peek().text[0] == c; }
 
-    [[noreturn]] void fail(const std::string& what) const {
-        throw DeclarationError(origin_ + ":" + std::to_string(peek().line) + ": " + what);
+    [[noreturn]] void fail(const std::string& what, int line = 0) const {
+        throw DeclarationError(origin_ + ":" + std::to_string(line > 0 ? line : peek().line) +
+                               ": " + what);
     }
     void expectPunct(char c) {
         if (!isPunct(c)) {
@@ -264,6 +265,7 @@ private:
         } else if (type.kind == ValueKind::Vector) {
             wanted = 3;
         }
+        const int line = tokens_[position_ - 1].line; // of the word "default"
         std::vector<double> values;
         while (values.size() < wanted) {
             if (peek().kind == Token::Word) {
@@ -289,7 +291,8 @@ private:
         const bool colorWithoutAlpha = type.kind == ValueKind::Color && values.size() == 3;
         if (values.size() != wanted && !colorWithoutAlpha) {
             fail("default of a " + std::string(kindName(type.kind)) + " needs " +
-                 std::to_string(wanted) + " values");
+                     std::to_string(wanted) + " values",
+                 line);
         }
         return values;
     }

@@ -10,7 +10,7 @@ namespace renderer {
 namespace {
 
 CallCounts counts;
-int messages = 0;
+std::atomic<int> messages{0};
 std::map<const void*, const void*> attachments;
 miColor behind{};
 miState childState{};
@@ -34,7 +34,10 @@ const CallCounts& calls() {
     return counts;
 }
 void resetCalls() {
-    counts = CallCounts{};
+    counts.phenEval = 0;
+    counts.query = 0;
+    counts.lastQueryCode = -1;
+    counts.traceTransparent = 0;
 }
 int messagesReceived() {
     return messages;

@@ -3,13 +3,16 @@
 // record of the calls the shader library made.
 #include <shader.h>
 
+#include <atomic>
+
 namespace renderer {
 
+// Atomic, since shaders may run on several threads at once.
 struct CallCounts {
-    int phenEval = 0;
-    int query = 0;
-    int lastQueryCode = -1;
-    int traceTransparent = 0;
+    std::atomic<int> phenEval{0};
+    std::atomic<int> query{0};
+    std::atomic<int> lastQueryCode{-1};
+    std::atomic<int> traceTransparent{0};
 };
 
 // mi_phen_eval answers `value` for the attached parameter `field`.

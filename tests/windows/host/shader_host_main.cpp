@@ -8,9 +8,11 @@
 #include "renderer_exports.h"
 #include "shader_checks.h"
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -73,6 +75,37 @@ void checkNewModuleHandles(const ShaderLibrary& library) {
     check(text.empty(), "a resolvable lookup writes nothing; got: " + text);
 }
 
+// Render threads share the binding cache: after a new module handle their first calls race to
+// resolve the entry, and every call must still reach the renderer's function.
+void checkFromSeveralThreads(const ShaderLibrary& library) {
+    library.setModuleHandle(ownModuleHandle());
+    ChoiceInstance choice(1);
+    choice.attachSelector();
+    const miInteger two = 2;
+    renderer::answerAttachment(choice.selectorField(), &two);
+    std::atomic<int> wrong{0};
+    const std::string text = captureStandardError([&] {
+        std::vector<std::thread> threads;
+        for (int thread = 0; thread < 4; ++thread) {
+            threads.emplace_back([&] {
+                for (int call = 0; call < 250; ++call) {
+                    ChoiceResult result;
+                    if (!choice.run(library, result) || !ChoiceInstance::picked(result, 2)) {
+                        ++wrong;
+                    }
+                }
+            });
+        }
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+    });
+    check(wrong == 0 && text.empty(),
+          "four threads calling at once all read the attached selector: " +
+              std::to_string(wrong.load()) + " wrong; " + text);
+    renderer::forgetAttachments();
+}
+
 void runShaders(const ShaderLibrary& library, const std::vector<std::string>& shaders) {
     const std::map<std::string, void (*)(const ShaderLibrary&)> runs = {
         {"choiceMr", checkChoiceMr},
@@ -112,6 +145,7 @@ int main(int argc, char** argv) {
     runShaders(library, shaders);
     if (binding) {
         checkNewModuleHandles(library);
+        checkFromSeveralThreads(library);
     }
     return finish("shaderHost");
 }

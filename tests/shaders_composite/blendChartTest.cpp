@@ -1,0 +1,99 @@
+// The blend-mode chart tool end to end: it loads the built shader library, renders every swatch
+// through composite and labels it.
+#include "chart.h"
+
+#include <image_io.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int runChart(const std::string& arguments) {
+    const std::string command = std::string(QUILLOMAR_BLEND_CHART) + " " + arguments;
+    return std::system(command.c_str());
+}
+
+std::string chartArguments(const std::string& output) {
+    return std::string("--library ") + QUILLOMAR_SHADER_LIBRARY + " --declarations " +
+           QUILLOMAR_SHADER_DECLARATIONS + " -o " + output;
+}
+
+class BlendChartTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const std::string path = testing::TempDir() + "/blend-modes.png";
+        ASSERT_EQ(runChart(chartArguments(path) + " 2>&1"), 0);
+        ASSERT_TRUE(quillomar::readPng(path, chart));
+    }
+    static quillomar::Image chart;
+    const blendchart::ChartLayout layout;
+
+    // Colour at the centre of row `y` and column `x` of a swatch's gradient area, 0..255.
+    const std::uint8_t* at(int cell, int x, int y) const {
+        const blendchart::Rect r = layout.swatch(cell);
+        return chart.pixel(r.x + x, r.y + y);
+    }
+};
+quillomar::Image BlendChartTest::chart;
+
+int toByte(float v) {
+    return int(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0f));
+}
+
+TEST_F(BlendChartTest, HasOneSwatchPerModeAndALegend) {
+    EXPECT_EQ(chart.width, layout.imageWidth());
+    EXPECT_EQ(chart.height, layout.imageHeight());
+}
+
+TEST_F(BlendChartTest, SwatchesShowTheirOwnModeOverTheBaseGradient) {
+    const blendchart::Rect r = layout.swatch(0);
+    for (int y : {5, r.height / 2, r.height - 3}) {
+        for (int x : {2, r.width / 2, r.width - 2}) {
+            const blendchart::Colour layer = blendchart::layerGradient((y + 0.5f) / r.height);
+            const blendchart::Colour base = blendchart::baseGradient((x + 0.5f) / r.width);
+            // normal shows the layer only
+            const std::uint8_t* normal = at(0, x, y);
+            EXPECT_NEAR(normal[0], toByte(layer.r), 1);
+            EXPECT_NEAR(normal[1], toByte(layer.g), 1);
+            EXPECT_NEAR(normal[2], toByte(layer.b), 1);
+            // multiply (third swatch) the product
+            const std::uint8_t* multiply = at(2, x, y);
+            EXPECT_NEAR(multiply[0], toByte(layer.r * base.r), 1);
+            EXPECT_NEAR(multiply[2], toByte(layer.b * base.b), 1);
+            // lighter colour (eleventh) picks whole colours
+            const std::uint8_t* lighter = at(10, x, y);
+            const bool isBase = lighter[0] == toByte(base.r) && lighter[1] == toByte(base.g) &&
+                                lighter[2] == toByte(base.b);
+            const bool isLayer = lighter[0] == toByte(layer.r) && lighter[1] == toByte(layer.g) &&
+                                 lighter[2] == toByte(layer.b);
+            EXPECT_TRUE(isBase || isLayer) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(BlendChartTest, EverySwatchIsLabelled) {
+    for (int cell = 0; cell <= blendchart::kModeCount; ++cell) {
+        const blendchart::Rect r = layout.swatch(cell);
+        int lit = 0;
+        for (int y = r.y + r.height; y < r.y + r.height + layout.labelHeight; ++y) {
+            for (int x = r.x; x < r.x + r.width; ++x) {
+                lit += chart.pixel(x, y)[0] > 200 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(lit, 40) << "cell " << cell;
+    }
+}
+
+TEST(BlendChartTool, FailsCleanlyOnBadArgumentsAndUnwritableOutput) {
+    EXPECT_NE(runChart("--library 2>/dev/null"), 0);
+    EXPECT_NE(runChart(chartArguments("/nonexistent-dir/chart.png") + " 2>/dev/null"), 0);
+    EXPECT_NE(runChart("--library /nonexistent.so --declarations " +
+                       std::string(QUILLOMAR_SHADER_DECLARATIONS) + " -o x.png 2>/dev/null"),
+              0);
+}
+
+} // namespace

@@ -42,14 +42,17 @@ protected:
         }
     }
 
-    Result run(int selector) {
-        network.set(choice, "selector", {double(selector)});
+    static Result call(const rayhost::ShaderNetwork& in, InstanceId instance) {
         Result result{};
         rayhost::PrimarySample sample;
-        miOptions options{};
-        rayhost::fillPrimarySample(sample, &options, 0, 0, 1, 1, 0);
-        EXPECT_EQ(network.call(choice, &result, &sample.state), miTRUE);
+        rayhost::fillPrimarySample(sample, nullptr, 0, 0, 1, 1, 0);
+        EXPECT_EQ(in.call(instance, &result, &sample.state), miTRUE);
         return result;
+    }
+
+    Result run(int selector) {
+        network.set(choice, "selector", {double(selector)});
+        return call(network, choice);
     }
 
     static void expectElement(const Result& r, int k) {
@@ -88,10 +91,7 @@ TEST_F(ChoiceMrTest, SelectorOutsideAnArrayGivesZeroForThatOutputOnly) {
     other.set(c, "colors[1]", {1, 0, 0, 1});
     other.set(c, "vectors[0]", {7, 7, 7});
     other.set(c, "selector", {1});
-    Result r{};
-    rayhost::PrimarySample sample;
-    rayhost::fillPrimarySample(sample, nullptr, 0, 0, 1, 1, 0);
-    other.call(c, &r, &sample.state);
+    const Result r = call(other, c);
     EXPECT_FLOAT_EQ(r.outColor.r, 1.0f);
     EXPECT_FLOAT_EQ(r.outVector.x, 0.0f);
     EXPECT_EQ(r.outValue1, 0u);
@@ -141,10 +141,7 @@ TEST_F(ChoiceMrTest, SelectorAndStructFieldsCanComeFromAnotherShader) {
     network.connect(choice, "selector", driver, "outValue2");
     // A vector element attached to the driver's (zero) vector output.
     network.connect(choice, "vectors[2]", driver, "outVector");
-    Result r{};
-    rayhost::PrimarySample sample;
-    rayhost::fillPrimarySample(sample, nullptr, 0, 0, 1, 1, 0);
-    network.call(choice, &r, &sample.state);
+    const Result r = call(network, choice);
     EXPECT_FLOAT_EQ(r.outColor.r, 0.2f);
     EXPECT_FLOAT_EQ(r.outVector.x, 0.0f);
     EXPECT_FLOAT_EQ(r.outVector.y, 0.0f);

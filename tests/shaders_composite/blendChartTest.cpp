@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +28,13 @@ std::string chartArguments(const std::string& output) {
 class BlendChartTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        const std::string path = testing::TempDir() + "/blend-modes.png";
+        // ctest runs each case in its own process, possibly at the same time.
+        const std::string path =
+            testing::TempDir() + "/blend-modes-" + std::to_string(getpid()) + ".png";
         ASSERT_EQ(runChart(chartArguments(path) + " 2>&1"), 0);
-        ASSERT_TRUE(quillomar::readPng(path, chart));
+        const bool read = quillomar::readPng(path, chart);
+        std::remove(path.c_str());
+        ASSERT_TRUE(read);
     }
     static quillomar::Image chart;
     const blendchart::ChartLayout layout;

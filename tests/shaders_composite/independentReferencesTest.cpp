@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using quillomar::composite::blend;
@@ -93,7 +95,8 @@ TEST(IndependentReferences, SeparableModesMatchPixmanFloatCombiners) {
 
 // Runs a Python snippet over whitespace-separated triples and returns its output triples.
 std::vector<float> runColorsys(const std::string& function, const std::vector<float>& triples) {
-    const std::string input = testing::TempDir() + "/colorsys_input.txt";
+    const std::string input =
+        testing::TempDir() + "/colorsys-" + std::to_string(getpid()) + "-" + function + ".txt";
     {
         std::ofstream out(input);
         out.precision(9);
@@ -107,14 +110,17 @@ std::vector<float> runColorsys(const std::string& function, const std::vector<fl
                                 function + "(*v[i:i+3]))' " + input;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::vector<float> results;
-    if (!pipe) {
-        return results;
-    }
     std::string text;
     char buffer[4096];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe.get())) {
+    while (pipe) {
+        const size_t n = fread(buffer, 1, sizeof buffer, pipe.get());
+        if (n == 0) {
+            break;
+        }
         text.append(buffer, n);
     }
+    pipe.reset();
+    std::remove(input.c_str());
     std::istringstream in(text);
     float x;
     while (in >> x) {

@@ -1,0 +1,214 @@
+// What a sign draws in the stand-in viewport: recorded GL calls and OpenGL feedback.
+#include "sign_fixture.h"
+
+#include <maya/MGlobal.h>
+
+#include <GL/gl.h>
+#include <GL/glut.h>
+
+namespace {
+const int kWidth = 320, kHeight = 240;
+const double kLead[] = {67.0 / 255.0, 1.0, 163.0 / 255.0};
+
+// Records one draw of every locator in the viewport.
+std::vector<std::vector<glrec::Call>> recordDraws(hostkit::Viewport& viewport) {
+    glrec::Recorder recorder;
+    viewport.drawLocators();
+    recorder.stop();
+    return callsPerDraw(recorder.calls());
+}
+
+void expectColor(const std::vector<double>& rgba, double r, double g, double b, double a) {
+    ASSERT_EQ(rgba.size(), 4u);
+    EXPECT_NEAR(rgba[0], r, 1e-6);
+    EXPECT_NEAR(rgba[1], g, 1e-6);
+    EXPECT_NEAR(rgba[2], b, 1e-6);
+    EXPECT_NEAR(rgba[3], a, 1e-6);
+}
+
+void expectNear(const MPoint& actual, const MPoint& expected, double tolerance) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+} // namespace
+
+using SignDraw = SignSceneTest;
+
+TEST_F(SignDraw, DefaultsDrawAUnitCircleInTheDormantColourAndRestoreTheState) {
+    const std::string sign = createSign("marker");
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    const auto draws = recordDraws(viewport);
+    ASSERT_EQ(draws.size(), 1u);
+    const std::vector<glrec::Batch> batches = batchesOf(draws[0]);
+    ASSERT_EQ(batches.size(), 2u); // the circle, then the (empty) line to the text position
+    EXPECT_EQ(batches[0].vertices.size(), 128u);
+    EXPECT_EQ(batches[1].vertices.size(), 2u);
+    const auto colors = argsOf(draws[0], "glColor4f");
+    ASSERT_EQ(colors.size(), 1u);
+    expectColor(colors[0], 0, 70.0 / 255.0, 25.0 / 255.0, 1);
+    EXPECT_EQ(argsOf(draws[0], "glLineWidth").front(), std::vector<double>{1.0});
+    EXPECT_EQ(argsOf(draws[0], "glPointSize").front(), std::vector<double>{1.0});
+    EXPECT_EQ(argsOf(draws[0], "glutBitmapCharacter").size(), 0u);
+
+    const hostkit::LocatorDraw& record = viewport.locatorDraws().at(0);
+    EXPECT_EQ(record.beginGLCalls, 1);
+    EXPECT_EQ(record.endGLCalls, 1);
+    EXPECT_EQ(record.before, record.after) << record.before.describe() << "\n"
+                                           << record.after.describe();
+
+    // Feedback: the circle lies in the XZ plane around the origin, one unit wide.
+    const std::vector<hostkit::FeedbackRecord> feedback = viewport.capture();
+    const MPoint centre = toWindow(viewport, MPoint(0, 0, 0));
+    const double unit = toWindow(viewport, MPoint(1, 0, 0)).x - centre.x;
+    int lines = 0;
+    for (const hostkit::FeedbackRecord& line : feedback) {
+        if (line.kind != hostkit::FeedbackRecord::kLine)
+            continue;
+        ++lines;
+        for (const hostkit::FeedbackVertex& v : line.vertices) {
+            EXPECT_NEAR(v.g, 70.0 / 255.0, 1e-2);
+            EXPECT_NEAR(v.a, 1.0, 1e-6);
+        }
+    }
+    EXPECT_GE(lines, 64);
+    const hostkit::FeedbackVertex& start = feedback.at(0).vertices.at(0);
+    EXPECT_NEAR(start.x, centre.x + unit, 0.01);
+    EXPECT_NEAR(start.y, centre.y, 0.01);
+}
+
+TEST_F(SignDraw, SelectionDecidesTheColours) {
+    const std::string active = createSign("first");
+    const std::string lead = createSign("second");
+    const std::string dormant = createSign("third");
+    for (const std::string& sign : {active, lead, dormant}) {
+        ASSERT_TRUE(hostkit::setAttrString(sign + ".text", "label"));
+        set(sign + ".color", {0.1, 0.2, 0.3});
+        set(sign + ".alpha", 0.75);
+        set(sign + ".textColor", {0.4, 0.5, 0.6});
+        set(sign + ".textAlpha", 0.25);
+    }
+    runMel("select -r first second");
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    const auto draws = recordDraws(viewport);
+    ASSERT_EQ(draws.size(), 3u);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const hostkit::LocatorDraw& record = viewport.locatorDraws()[i];
+        SCOPED_TRACE(record.path);
+        const auto colors = argsOf(draws[i], "glColor4f");
+        ASSERT_EQ(colors.size(), 2u); // the shape's, then the label's
+        if (record.path.find("first") != std::string::npos) {
+            EXPECT_EQ(record.status, M3dView::kActive);
+            expectColor(colors[0], 1, 1, 1, 0.75);
+            expectColor(colors[1], 1, 1, 1, 0.25);
+        } else if (record.path.find("second") != std::string::npos) {
+            EXPECT_EQ(record.status, M3dView::kLead);
+            expectColor(colors[0], kLead[0], kLead[1], kLead[2], 0.75);
+            expectColor(colors[1], kLead[0], kLead[1], kLead[2], 0.25);
+        } else {
+            EXPECT_EQ(record.status, M3dView::kDormant);
+            expectColor(colors[0], 0.1, 0.2, 0.3, 0.75);
+            expectColor(colors[1], 0.4, 0.5, 0.6, 0.25);
+        }
+    }
+}
+
+TEST_F(SignDraw, LabelIsDrawnAtTheTextPositionOverEverything) {
+    const std::string sign = createSign("marker");
+    set("marker.translate", {1, 0, 0});
+    ASSERT_TRUE(hostkit::setAttrString(sign + ".text", "Hi!"));
+    set(sign + ".textPosition", {0, 0, 2});
+    set(sign + ".textColor", {1, 0.5, 0});
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+
+    const auto draws = recordDraws(viewport);
+    ASSERT_EQ(draws.size(), 1u);
+    std::string text;
+    bool depthTestOff = false, rasterAtAnchor = false;
+    for (const glrec::Call& call : draws[0]) {
+        if (call.name == "glDisable" && call.args[0] == GL_DEPTH_TEST)
+            depthTestOff = true;
+        if (call.name == "glEnable" && call.args[0] == GL_DEPTH_TEST)
+            depthTestOff = false;
+        if (call.name == "glRasterPos3f")
+            rasterAtAnchor = call.args == std::vector<double>{0, 0, 0};
+        if (call.name == "glutBitmapCharacter") {
+            EXPECT_TRUE(depthTestOff);
+            EXPECT_TRUE(rasterAtAnchor);
+            EXPECT_EQ(call.font, GLUT_BITMAP_HELVETICA_10);
+            text += static_cast<char>(call.args[0]);
+        }
+    }
+    EXPECT_EQ(text, "Hi!");
+    // The line to the label comes last, in the label's colour.
+    const std::vector<glrec::Batch> batches = batchesOf(draws[0]);
+    ASSERT_EQ(batches.size(), 2u);
+    EXPECT_EQ(batches[1].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {0, 0, 2}}));
+
+    const MPoint anchor = toWindow(viewport, MPoint(1, 0, 2));
+    int bitmaps = 0;
+    for (const hostkit::FeedbackRecord& record : viewport.capture()) {
+        if (record.kind != hostkit::FeedbackRecord::kBitmap)
+            continue;
+        if (bitmaps++ == 0) { // a valid raster position, where the anchor projects
+            expectNear(MPoint(record.vertices[0].x, record.vertices[0].y, 0),
+                       MPoint(anchor.x, anchor.y, 0), 0.01);
+            EXPECT_NEAR(record.vertices[0].r, 1.0, 1e-2);
+            EXPECT_NEAR(record.vertices[0].g, 0.5, 1e-2);
+        }
+    }
+    EXPECT_EQ(bitmaps, 3);
+}
+
+TEST_F(SignDraw, NoneStillDrawsTheTailLineAndTheTextLine) {
+    const std::string sign = createSign("marker");
+    set(sign + ".type", 999);
+    set(sign + ".enableTailLine", 1);
+    set(sign + ".tailLineVector", {0, 3, 1});
+    set(sign + ".textPosition", {2, 0, 0});
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    auto draws = recordDraws(viewport);
+    std::vector<glrec::Batch> batches = batchesOf(draws.at(0));
+    ASSERT_EQ(batches.size(), 2u);
+    EXPECT_EQ(batches[0].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {0, 3, 1}}));
+    EXPECT_EQ(batches[1].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {2, 0, 0}}));
+
+    set(sign + ".enableTextLine", 0);
+    set(sign + ".type", 5); // not a listed value: no shape either
+    draws = recordDraws(viewport);
+    batches = batchesOf(draws.at(0));
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].vertices.size(), 2u);
+}
+
+TEST_F(SignDraw, ShapeIsPlacedRotatedAndScaledInTheLocalFrame) {
+    const std::string sign = createSign("marker");
+    set(sign + ".type", 120); // axis sign: its +X end is easy to follow
+    set(sign + ".localPosition", {1, 2, 3});
+    set(sign + ".localRotate", {0, 90, 0});
+    set(sign + ".localScale", {2, 1, 1});
+    set(sign + ".radius", 1.5);
+    set(sign + ".enableTextLine", 0);
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    const std::vector<hostkit::FeedbackRecord> feedback = viewport.capture();
+    ASSERT_EQ(feedback.size(), 3u);
+    // (1, 0, 0) scaled by radius and localScale is (3, 0, 0); turned 90 degrees about Y it is
+    // (0, 0, -3); moved by localPosition it lands on (1, 2, 0).
+    const hostkit::FeedbackVertex& end = feedback[0].vertices[1];
+    expectNear(MPoint(end.x, end.y, end.z), toWindow(viewport, MPoint(1, 2, 0)), 0.01);
+    const hostkit::LocatorDraw& record = viewport.locatorDraws().at(0);
+    EXPECT_EQ(record.before, record.after);
+}
+
+TEST_F(SignDraw, WidthIsPassedUnchangedAndRestoredAfterwards) {
+    const std::string sign = createSign("marker");
+    for (int width : {0, 7}) {
+        set(sign + ".width", width);
+        hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+        const auto draws = recordDraws(viewport);
+        EXPECT_EQ(argsOf(draws.at(0), "glLineWidth").front(), std::vector<double>{double(width)});
+        EXPECT_EQ(argsOf(draws.at(0), "glPointSize").front(), std::vector<double>{double(width)});
+        const hostkit::LocatorDraw& record = viewport.locatorDraws().at(0);
+        EXPECT_EQ(record.before, record.after) << width;
+    }
+}

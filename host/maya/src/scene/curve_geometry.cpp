@@ -10,9 +10,10 @@ std::string CurveGeometry::validate() const {
         return "curve degree must be at least 1";
     if (form < kOpen || form > kPeriodic)
         return "curve form must be 0, 1 or 2";
-    if (cvs.size() < static_cast<size_t>(degree) + 1)
-        return "a degree " + std::to_string(degree) + " curve needs at least " +
-               std::to_string(degree + 1) + " CVs";
+    // Fewer CVs than degree + 1 make a degenerate curve; it is kept, since a curve is still
+    // meaningful to nodes that read only its CVs.
+    if (cvs.empty())
+        return "a curve needs at least one CV";
     if (knots.size() != cvs.size() + degree - 1)
         return "a curve with " + std::to_string(cvs.size()) + " CVs of degree " +
                std::to_string(degree) + " needs " + std::to_string(cvs.size() + degree - 1) +

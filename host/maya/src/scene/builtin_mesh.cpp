@@ -1,0 +1,55 @@
+#include "scene/builtin_mesh.h"
+
+#include "core/internal.h"
+#include "scene/builtin_ids.h"
+#include "scene/geometry_data.h"
+#include "scene/shape_support.h"
+
+#include <maya/MDataBlock.h>
+#include <maya/MDataHandle.h>
+#include <maya/MPlug.h>
+
+namespace scene {
+
+MObject MeshShape::inMesh;
+MObject MeshShape::outMesh;
+MObject MeshShape::worldMesh;
+
+void* MeshShape::creator() {
+    return new MeshShape();
+}
+
+MStatus MeshShape::initialize() {
+    inMesh = createGeometryAttribute("inMesh", "i", MFnData::kMesh, false);
+    outMesh = createGeometryAttribute("outMesh", "o", MFnData::kMesh, true);
+    worldMesh = createGeometryAttribute("worldMesh", "w", MFnData::kMesh, true, true);
+    addAttribute(inMesh);
+    addAttribute(outMesh);
+    addAttribute(worldMesh);
+    attributeAffects(inMesh, outMesh);
+    attributeAffects(inMesh, worldMesh);
+    return mcore::addDagAttributes();
+}
+
+// An unset "inMesh" gives an empty mesh, so readers always find mesh data.
+MStatus MeshShape::compute(const MPlug& plug, MDataBlock& block) {
+    if (plug != outMesh)
+        return MS::kUnknownParameter;
+    MObject copy = mcore::cloneData(block.inputValue(inMesh).data());
+    if (auto* mesh = mcore::dataObject<MeshData>(copy))
+        mesh->matrix = MMatrix();
+    else
+        copy = newMeshData();
+    block.outputValue(outMesh).set(copy);
+    block.setClean(plug);
+    return MS::kSuccess;
+}
+
+void registerMeshType() {
+    mcore::registerBuiltinNodeType("mesh", MTypeId(kMeshId), MeshShape::creator,
+                                   MeshShape::initialize, MPxNode::kSurfaceShape,
+                                   {MFn::kMesh, MFn::kShape, MFn::kDagNode, MFn::kDependencyNode});
+    installWorldGeometry(MeshShape::worldMesh, MeshShape::outMesh);
+}
+
+} // namespace scene

@@ -1,0 +1,23 @@
+#pragma once
+// The host's "time" node. Every scene has one, "time1", whose "outTime" follows the current
+// time (MAnimControl::setCurrentTime, the "currentTime" command).
+#include <maya/MObject.h>
+#include <maya/MPxNode.h>
+
+namespace scene {
+
+class TimeNode : public MPxNode {
+public:
+    static MObject outTime;
+
+    static void* creator();
+    static MStatus initialize();
+};
+
+void registerTimeType();
+// The scene's "time1" (null when it was deleted).
+MObject sceneTimeNode();
+// Creates "time1" for a new scene.
+void createSceneTimeNode();
+
+} // namespace scene

@@ -1,0 +1,202 @@
+#include "scene/dag.h"
+
+#include "core/internal.h"
+#include "scene/builtin_transform.h"
+#include "scene/transform_math.h"
+
+#include <maya/MArrayDataBuilder.h>
+#include <maya/MArrayDataHandle.h>
+#include <maya/MDataBlock.h>
+#include <maya/MDataHandle.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MPlug.h>
+
+#include <algorithm>
+
+namespace scene {
+
+namespace {
+
+const char* const kSlot = "scene.dag";
+
+struct DagLinks : mcore::NodeExtension {
+    MObject parent;
+    std::vector<MObject> children;
+};
+
+DagLinks* linksOf(const MObject& node) {
+    return static_cast<DagLinks*>(mcore::nodeExtension(node, kSlot));
+}
+
+void unlink(const MObject& child) {
+    DagLinks* links = linksOf(child);
+    if (!links || links->parent.isNull())
+        return;
+    if (DagLinks* up = linksOf(links->parent)) {
+        auto& siblings = up->children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), child), siblings.end());
+    }
+    links->parent = MObject();
+}
+
+void nodeAdded(const MObject& node) {
+    if (isDagNode(node))
+        mcore::setNodeExtension(node, kSlot, std::make_unique<DagLinks>());
+}
+
+// A removed node leaves its parent; its children move under the world.
+void nodeRemoved(const MObject& node) {
+    DagLinks* links = linksOf(node);
+    if (!links)
+        return;
+    unlink(node);
+    for (const MObject& child : links->children)
+        if (DagLinks* c = linksOf(child))
+            c->parent = MObject();
+    links->children.clear();
+}
+
+void setMatrixElement(MDataBlock& block, const MObject& attribute, const MMatrix& m) {
+    MArrayDataHandle array = block.outputArrayValue(attribute);
+    MArrayDataBuilder builder = array.builder();
+    builder.addElement(0).set(m);
+    array.set(builder);
+}
+
+MStatus evaluateDagMatrix(const MPlug& plug, MDataBlock& block) {
+    const mcore::DagAttributes& dag = mcore::dagAttributes();
+    MObject node = plug.node();
+    MObject attribute = plug.attribute();
+    std::vector<MObject> path = dagPathTo(node);
+    if (attribute == dag.matrix || attribute == dag.inverseMatrix) {
+        MMatrix m = localMatrix(node);
+        block.outputValue(attribute).set(attribute == dag.matrix ? m : m.inverse());
+        return MS::kSuccess;
+    }
+    if (path.empty())
+        path.push_back(node);
+    MMatrix world = pathMatrix(path);
+    path.pop_back();
+    MMatrix parent = pathMatrix(path);
+    if (attribute == dag.worldMatrix)
+        setMatrixElement(block, attribute, world);
+    else if (attribute == dag.worldInverseMatrix)
+        setMatrixElement(block, attribute, world.inverse());
+    else if (attribute == dag.parentMatrix)
+        setMatrixElement(block, attribute, parent);
+    else if (attribute == dag.parentInverseMatrix)
+        setMatrixElement(block, attribute, parent.inverse());
+    else
+        return MS::kUnknownParameter;
+    return MS::kSuccess;
+}
+
+} // namespace
+
+bool isDagNode(const MObject& node) {
+    return node.hasFn(MFn::kDagNode);
+}
+bool isTransformNode(const MObject& node) {
+    return node.hasFn(MFn::kTransform);
+}
+bool isShapeNode(const MObject& node) {
+    return isDagNode(node) && !isTransformNode(node);
+}
+
+MObject dagParent(const MObject& node) {
+    DagLinks* links = linksOf(node);
+    return links ? links->parent : MObject();
+}
+
+std::vector<MObject> dagChildren(const MObject& node) {
+    DagLinks* links = linksOf(node);
+    return links ? links->children : std::vector<MObject>();
+}
+
+std::vector<MObject> worldChildren() {
+    std::vector<MObject> out;
+    for (const MObject& node : mcore::allNodes())
+        if (isDagNode(node) && dagParent(node).isNull())
+            out.push_back(node);
+    return out;
+}
+
+std::vector<MObject> dagPathTo(const MObject& node) {
+    std::vector<MObject> path;
+    if (!isDagNode(node) || !mcore::isAlive(node))
+        return path;
+    for (MObject at = node; !at.isNull(); at = dagParent(at))
+        path.push_back(at);
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+MStatus reparent(const MObject& child, const MObject& parent, std::string* error) {
+    auto fail = [error](const std::string& message) {
+        if (error)
+            *error = message;
+        return MStatus(MS::kInvalidParameter);
+    };
+    if (!isDagNode(child) || !linksOf(child))
+        return fail("'" + std::string(MFnDependencyNode(child).name().asChar()) +
+                    "' is not a DAG node");
+    if (!parent.isNull()) {
+        if (!isTransformNode(parent) || !linksOf(parent))
+            return fail("'" + std::string(MFnDependencyNode(parent).name().asChar()) +
+                        "' is not a transform and cannot have children");
+        for (const MObject& above : dagPathTo(parent))
+            if (above == child)
+                return fail("cannot parent a node under itself or its own descendant");
+    }
+    unlink(child);
+    if (!parent.isNull()) {
+        linksOf(child)->parent = parent;
+        linksOf(parent)->children.push_back(child);
+    }
+    return MS::kSuccess;
+}
+
+MMatrix localMatrix(const MObject& node) {
+    if (!isTransformNode(node))
+        return MMatrix::identity;
+    double t[3], r[3], s[3];
+    const TransformNode::Channels& c = TransformNode::channels();
+    for (int i = 0; i < 3; ++i) {
+        t[i] = MPlug(node, c.translate[i]).asDouble();
+        r[i] = MPlug(node, c.rotate[i]).asDouble();
+        s[i] = MPlug(node, c.scale[i]).asDouble();
+    }
+    double m[4][4];
+    composeTransform(t, r, s, m);
+    return MMatrix(m);
+}
+
+MMatrix pathMatrix(const std::vector<MObject>& path) {
+    MMatrix m;
+    for (auto it = path.rbegin(); it != path.rend(); ++it)
+        m = m * localMatrix(*it);
+    return m;
+}
+
+std::string fullPathName(const std::vector<MObject>& path) {
+    std::string name;
+    for (const MObject& node : path)
+        name += "|" + std::string(MFnDependencyNode(node).name().asChar());
+    return name;
+}
+
+void installDag() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    mcore::addNodeAddedCallback(nodeAdded);
+    mcore::addNodeRemovedCallback(nodeRemoved);
+    const mcore::DagAttributes& dag = mcore::dagAttributes();
+    for (const MObject& attribute :
+         {dag.matrix, dag.inverseMatrix, dag.worldMatrix, dag.worldInverseMatrix, dag.parentMatrix,
+          dag.parentInverseMatrix})
+        mcore::setHostEvaluator(attribute, evaluateDagMatrix);
+}
+
+} // namespace scene

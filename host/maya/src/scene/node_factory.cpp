@@ -1,0 +1,74 @@
+#include "scene/node_factory.h"
+
+#include "scene/dag.h"
+
+#include <hostkit/host.h>
+#include <maya/MFnDependencyNode.h>
+
+namespace scene {
+
+namespace {
+
+bool nameTaken(const std::string& name) {
+    return !hostkit::findNode(name).isNull();
+}
+
+// "cameraShape1" / "camera1" with the first number free for both.
+void defaultShapeNames(const std::string& typeName, std::string& shape, std::string& transform) {
+    for (int n = 1;; ++n) {
+        shape = typeName + "Shape" + std::to_string(n);
+        transform = typeName + std::to_string(n);
+        if (!nameTaken(shape) && !nameTaken(transform))
+            return;
+    }
+}
+
+} // namespace
+
+std::string typeNameOf(unsigned int typeId) {
+    for (const hostkit::NodeTypeInfo& info : hostkit::registeredTypes())
+        if (info.id == typeId)
+            return info.name;
+    return "";
+}
+
+MStatus createNodeOfType(const std::string& typeName, const std::string& name,
+                         const MObject& parent, CreatedNode& created, std::string& error) {
+    created = CreatedNode();
+    if (!hostkit::isTypeRegistered(typeName)) {
+        error = "Unknown object type: " + typeName;
+        return MS::kInvalidParameter;
+    }
+    if (!parent.isNull() && !isTransformNode(parent)) {
+        error = "'" + std::string(MFnDependencyNode(parent).name().asChar()) +
+                "' is not a transform and cannot have children";
+        return MS::kInvalidParameter;
+    }
+    MStatus status;
+    std::string nodeName = name, transformName; // empty: "transform" + number
+    MObject node = hostkit::createNode(typeName, nodeName, &status);
+    if (!status) {
+        error = "Cannot create a node of type " + typeName;
+        return status;
+    }
+    MObject above = parent;
+    if (above.isNull() && isShapeNode(node)) {
+        if (name.empty()) {
+            defaultShapeNames(typeName, nodeName, transformName);
+            MFnDependencyNode(node).setName(nodeName.c_str());
+        }
+        above = hostkit::createNode("transform", transformName, &status);
+        if (!status) {
+            hostkit::deleteNode(node);
+            error = "Cannot create the transform of " + nodeName;
+            return status;
+        }
+        created.transform = above;
+    }
+    if (!above.isNull())
+        reparent(node, above, &error);
+    created.node = node;
+    return MS::kSuccess;
+}
+
+} // namespace scene

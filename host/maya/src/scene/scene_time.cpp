@@ -1,0 +1,41 @@
+#include "scene/scene_time.h"
+
+#include "scene/builtin_time.h"
+
+#include <maya/MPlug.h>
+
+namespace scene {
+
+namespace {
+
+MTime& current() {
+    static MTime time(1.0, MTime::uiUnit());
+    return time;
+}
+
+} // namespace
+
+MTime currentSceneTime() {
+    return current();
+}
+
+void setCurrentSceneTime(const MTime& time) {
+    current() = time;
+    MObject node = sceneTimeNode();
+    if (!node.isNull())
+        MPlug(node, TimeNode::outTime).setValue(time);
+}
+
+TimeRange& timeRange() {
+    static TimeRange range{MTime(1.0, MTime::uiUnit()), MTime(120.0, MTime::uiUnit()),
+                           MTime(1.0, MTime::uiUnit()), MTime(200.0, MTime::uiUnit())};
+    return range;
+}
+
+void resetSceneTime() {
+    const MTime::Unit unit = MTime::uiUnit();
+    current() = MTime(1.0, unit);
+    timeRange() = {MTime(1.0, unit), MTime(120.0, unit), MTime(1.0, unit), MTime(200.0, unit)};
+}
+
+} // namespace scene

@@ -1,0 +1,19 @@
+#pragma once
+// The scene's current time and its playback and animation ranges (new scene: time 1,
+// playback 1..120, animation 1..200, in the UI unit).
+#include <maya/MTime.h>
+
+namespace scene {
+
+MTime currentSceneTime();
+// Also moves "time1.outTime", which dirties everything that reads the time.
+void setCurrentSceneTime(const MTime& time);
+
+struct TimeRange {
+    MTime playbackMin, playbackMax, animationStart, animationEnd;
+};
+TimeRange& timeRange();
+
+void resetSceneTime();
+
+} // namespace scene

@@ -80,6 +80,8 @@ MStatus connectAttr(const std::string& source, const std::string& destination, b
                     std::string* error = nullptr);
 MStatus disconnectAttr(const std::string& source, const std::string& destination,
                        std::string* error = nullptr);
+// Removes an array element and breaks its connections (removeMultiInstance).
+MStatus removeMultiInstance(const std::string& element);
 // Every connection as (source, destination) plug names, oldest first.
 std::vector<std::pair<std::string, std::string>> listConnections();
 

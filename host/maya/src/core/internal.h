@@ -2,6 +2,8 @@
 // Extension points of the stand-in's dependency graph for the other parts of the host (scene,
 // viewport). Plug-ins never see this header. Everything here is main-thread only.
 //
+//  * Start-up: addStartupHook() queues a function run once, at the graph's first use (safe to
+//    call from a static initializer); register built-in types and create default nodes there.
 //  * Built-in node types: registerBuiltinNodeType() registers an MPxNode subclass as a plug-in
 //    type would be, but owned by the host (no plug-in; survives plug-in unloads and scene
 //    resets). Its initialize creates attributes with the public function sets and
@@ -39,6 +41,8 @@
 namespace mcore {
 
 // ---- built-in node types -----------------------------------------------------------------------
+
+void addStartupHook(std::function<void()> hook);
 
 MStatus registerBuiltinNodeType(const MString& typeName, const MTypeId& typeId,
                                 MCreatorFunction creator, MInitializeFunction initialize,

@@ -1,0 +1,372 @@
+#include "graph.h"
+
+#include "data_block_access.h"
+#include "px_node_access.h"
+
+#include <maya/MDataBlock.h>
+#include <maya/MPlug.h>
+#include <maya/MPxNode.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace mcore {
+
+Graph& Graph::instance() {
+    // Never destroyed: nodes may hold plug-in objects whose code is gone at exit.
+    static Graph* graph = new Graph();
+    return *graph;
+}
+
+MPlug plugFor(const PlugPath& path) {
+    return MPlugAccess::make(path);
+}
+
+// ---- nodes -------------------------------------------------------------------------------------
+
+std::string Graph::uniqueName(const std::string& wanted, const Node* self) const {
+    auto taken = [this, self](const std::string& name) {
+        const Node* other = findNode(name);
+        return other && other != self;
+    };
+    if (!wanted.empty() && !taken(wanted))
+        return wanted;
+    std::string stem = wanted;
+    while (!stem.empty() && std::isdigit(static_cast<unsigned char>(stem.back())))
+        stem.pop_back();
+    for (unsigned long n = 1;; ++n) {
+        std::string candidate = stem + std::to_string(n);
+        if (!taken(candidate))
+            return candidate;
+    }
+}
+
+Node* Graph::findNode(const std::string& name) const {
+    for (const MObject& object : nodes_) {
+        Node* node = nodeOf(object);
+        if (node->name == name)
+            return node;
+    }
+    return nullptr;
+}
+
+MObject Graph::createNode(const std::shared_ptr<NodeType>& type, const std::string& wantedName,
+                          MStatus* status) {
+    void* created = type->creator ? type->creator() : nullptr;
+    if (!created) {
+        if (status)
+            *status = MS::kFailure;
+        return MObject();
+    }
+    auto* user = static_cast<MPxNode*>(created);
+    const std::string name = uniqueName(wantedName.empty() ? type->name : wantedName, nullptr);
+    auto* node = new Node(type, name, user);
+    MObject object = MObjectAccess::make(node);
+    MPxNodeAccess::bind(*user, node);
+    for (const MObject& attr : type->attributes)
+        node->createValue(attributeOf(attr));
+    // Every computed attribute starts out of date.
+    for (const auto& entry : type->affects)
+        for (const Attribute* out : entry.second)
+            node->dirty.insert(out);
+    nodes_.push_back(object);
+    user->postConstructor();
+    for (const NodeCallback& callback : addedCallbacks)
+        callback(object);
+    if (status)
+        *status = MS::kSuccess;
+    return object;
+}
+
+MStatus Graph::deleteNode(const MObject& object) {
+    Node* node = nodeOf(object);
+    if (!node || !node->alive)
+        return MS::kInvalidParameter;
+    for (const NodeCallback& callback : removedCallbacks)
+        callback(object);
+    for (std::size_t k = connections_.size(); k-- > 0;) {
+        // Breaking one connection may remove others (elements deleted on disconnect).
+        if (k >= connections_.size())
+            continue;
+        const Connection& c = connections_[k];
+        if (c.source.node == object || c.destination.node == object)
+            breakConnection(k);
+    }
+    nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), object), nodes_.end());
+    node->alive = false;
+    node->extensions.clear();
+    node->destroyUser();
+    node->values.clear();
+    return MS::kSuccess;
+}
+
+void Graph::deleteAllNodes() {
+    while (!nodes_.empty()) {
+        MObject last = nodes_.back();
+        deleteNode(last);
+    }
+}
+
+// ---- values ------------------------------------------------------------------------------------
+
+Value* Graph::resolve(const PlugPath& raw, bool create) {
+    const PlugPath path = normalized(raw);
+    Node* node = path.nodePtr();
+    const Attribute* attr = path.attrPtr();
+    if (!node || !node->alive || !attr || !node->hasAttribute(attr))
+        return nullptr;
+    const std::vector<const Attribute*> chain = attr->chain();
+    Value* value = node->topValue(chain.front());
+    std::size_t arrayLevel = 0;
+    for (std::size_t depth = 0; depth < chain.size(); ++depth) {
+        const Attribute* a = chain[depth];
+        if (depth > 0) {
+            if (a->childIndex >= value->children.size())
+                return nullptr;
+            value = value->children[a->childIndex].get();
+        }
+        if (!a->isArray())
+            continue;
+        const long long index = path.indices[arrayLevel++];
+        if (index < 0)
+            return value; // the whole array (only possible at the end of the chain)
+        value = value->element(static_cast<unsigned int>(index), create);
+        if (!value)
+            return nullptr;
+    }
+    return value;
+}
+
+Value* Graph::evaluate(const PlugPath& raw, bool create) {
+    const PlugPath path = normalized(raw);
+    Node* node = path.nodePtr();
+    const Attribute* attr = path.attrPtr();
+    if (!node || !node->alive || !attr)
+        return nullptr;
+    if (node->evaluating.insert(attr).second) {
+        pullConnections(node, path);
+        if (const HostEvaluator* evaluator = evaluatorFor(attr)) {
+            MDataBlock block = MDataHandleAccess::block(node);
+            (*evaluator)(plugFor(path), block);
+        } else {
+            computeDirty(node, path);
+        }
+        node->evaluating.erase(attr);
+    }
+    return resolve(path, create);
+}
+
+void Graph::pullConnections(Node* node, const PlugPath& path) {
+    for (std::size_t k = 0; k < connections_.size(); ++k) {
+        const Connection c = connections_[k];
+        if (c.destination.nodePtr() != node || !relatedPlugs(normalized(c.destination), path))
+            continue;
+        Value* source = evaluate(c.source, true);
+        Value* destination = resolve(c.destination, true);
+        if (source && destination && source != destination)
+            assignValue(*destination, *source);
+    }
+}
+
+void Graph::computeDirty(Node* node, const PlugPath& path) {
+    const Attribute* attr = path.attrPtr();
+    std::vector<const Attribute*> stale;
+    for (const Attribute* d : node->dirty)
+        if (d->isRelatedTo(attr))
+            stale.push_back(d);
+    for (const Attribute* d : stale) {
+        if (!node->alive || !node->user)
+            return;
+        node->clean(d);
+        PlugPath target = path;
+        if (d != attr && !d->isAncestorOf(attr)) {
+            // A dirty descendant: compute that child plug inside the requested one.
+            target = makePath(path.node, MObjectAccess::make(const_cast<Attribute*>(d)));
+            for (std::size_t k = 0; k < path.indices.size() && k < target.indices.size(); ++k)
+                target.indices[k] = path.indices[k];
+        }
+        MDataBlock block = MDataHandleAccess::block(node);
+        node->user->compute(plugFor(target), block);
+    }
+}
+
+const HostEvaluator* Graph::evaluatorFor(const Attribute* attr) const {
+    for (const Attribute* a = attr; a; a = a->parent) {
+        auto it = evaluators.find(a);
+        if (it != evaluators.end())
+            return &it->second;
+    }
+    return nullptr;
+}
+
+void Graph::changed(Node* node, const Attribute* attr) {
+    std::set<std::pair<Node*, const Attribute*>> visited;
+    changedFrom(node, attr, visited);
+}
+
+void Graph::changedFrom(Node* node, const Attribute* attr,
+                        std::set<std::pair<Node*, const Attribute*>>& visited) {
+    if (!node || !attr || !visited.insert({node, attr}).second)
+        return;
+    for (const auto& [input, outputs] : node->type->affects) {
+        if (!input->isRelatedTo(attr))
+            continue;
+        for (const Attribute* out : outputs) {
+            node->dirty.insert(out);
+            changedFrom(node, out, visited);
+        }
+    }
+    for (std::size_t k = 0; k < connections_.size(); ++k) {
+        const Connection& c = connections_[k];
+        if (c.source.nodePtr() == node && c.source.attrPtr()->isRelatedTo(attr))
+            changedFrom(c.destination.nodePtr(), c.destination.attrPtr(), visited);
+    }
+}
+
+// ---- connections -------------------------------------------------------------------------------
+
+namespace {
+
+bool fail(std::string* error, const std::string& message) {
+    if (error)
+        *error = message;
+    return false;
+}
+
+bool compatible(const PlugPath& source, const PlugPath& destination, std::string* error) {
+    const Attribute* s = source.attrPtr();
+    const Attribute* d = destination.attrPtr();
+    if (source.isArrayPlug() != destination.isArrayPlug())
+        return fail(error, "cannot connect an array to a single value");
+    if (s->isCompound() != d->isCompound())
+        return fail(error, "cannot connect a compound to a simple attribute");
+    if (s->isCompound() && s->children.size() != d->children.size())
+        return fail(error, "the compounds have different numbers of children");
+    if (!s->isCompound()) {
+        const bool sData = leafKind(*s) == LeafKind::Data;
+        const bool dData = leafKind(*d) == LeafKind::Data;
+        const bool sMatrix = s->kind == AttrKind::Matrix;
+        const bool dMatrix = d->kind == AttrKind::Matrix;
+        if (sData != dData && !(sMatrix || dMatrix))
+            return fail(error, "the data types are incompatible");
+    }
+    return true;
+}
+
+} // namespace
+
+MStatus Graph::connect(const PlugPath& source, const PlugPath& destination, bool force,
+                       std::string* error) {
+    Node* srcNode = source.nodePtr();
+    Node* dstNode = destination.nodePtr();
+    const Attribute* s = source.attrPtr();
+    const Attribute* d = destination.attrPtr();
+    if (!srcNode || !dstNode || !srcNode->alive || !dstNode->alive || !s || !d ||
+        !srcNode->hasAttribute(s) || !dstNode->hasAttribute(d)) {
+        fail(error, "no such plug");
+        return MS::kInvalidParameter;
+    }
+    const std::string names =
+        plugName(source, true, true) + " -> " + plugName(destination, true, true);
+    if (!s->flags.readable || !s->flags.connectable) {
+        fail(error, "the source is not readable or not connectable: " + names);
+        return MS::kInvalidParameter;
+    }
+    if (!d->flags.writable || !d->flags.connectable) {
+        fail(error, "the destination is not writable or not connectable: " + names);
+        return MS::kInvalidParameter;
+    }
+    if (source == destination) {
+        fail(error, "cannot connect a plug to itself: " + names);
+        return MS::kInvalidParameter;
+    }
+    if (!compatible(source, destination, error))
+        return MS::kInvalidParameter;
+    for (std::size_t k = 0; k < connections_.size(); ++k) {
+        const Connection& c = connections_[k];
+        if (!(c.destination == destination))
+            continue;
+        if (c.source == source) {
+            fail(error, "already connected: " + names);
+            return MS::kFailure;
+        }
+        if (!force) {
+            fail(error, plugName(destination, true, true) +
+                            " already has an incoming connection from " +
+                            plugName(c.source, true, true));
+            return MS::kFailure;
+        }
+        breakConnection(k);
+        break;
+    }
+    resolve(destination, true);
+    connections_.push_back({source, destination});
+    MPlug srcPlug = plugFor(source);
+    MPlug dstPlug = plugFor(destination);
+    if (srcNode->user)
+        srcNode->user->connectionMade(srcPlug, dstPlug, true);
+    if (dstNode->user)
+        dstNode->user->connectionMade(dstPlug, srcPlug, false);
+    changed(dstNode, d);
+    return MS::kSuccess;
+}
+
+void Graph::breakConnection(std::size_t index) {
+    const Connection c = connections_[index];
+    connections_.erase(connections_.begin() + static_cast<std::ptrdiff_t>(index));
+    Node* srcNode = c.source.nodePtr();
+    Node* dstNode = c.destination.nodePtr();
+    MPlug srcPlug = plugFor(c.source);
+    MPlug dstPlug = plugFor(c.destination);
+    if (srcNode && srcNode->alive && srcNode->user)
+        srcNode->user->connectionBroken(srcPlug, dstPlug, true);
+    if (!dstNode || !dstNode->alive)
+        return;
+    if (dstNode->user)
+        dstNode->user->connectionBroken(dstPlug, srcPlug, false);
+    const Attribute* d = c.destination.attrPtr();
+    if (d->flags.disconnectBehavior == MFnAttribute::kReset) {
+        if (Value* value = resolve(c.destination, false))
+            assignValue(*value, *makeValue(*d, value->arrayLevel));
+    } else if (d->flags.disconnectBehavior == MFnAttribute::kDelete && c.destination.isElement()) {
+        removeElement(c.destination);
+    }
+    changed(dstNode, d);
+}
+
+MStatus Graph::disconnect(const PlugPath& source, const PlugPath& destination, std::string* error) {
+    for (std::size_t k = 0; k < connections_.size(); ++k) {
+        const Connection& c = connections_[k];
+        if (c.source == source && c.destination == destination) {
+            breakConnection(k);
+            return MS::kSuccess;
+        }
+    }
+    fail(error, "not connected: " + plugName(source, true, true) + " -> " +
+                    plugName(destination, true, true));
+    return MS::kNotFound;
+}
+
+MStatus Graph::removeElement(const PlugPath& raw) {
+    const PlugPath element = normalized(raw);
+    if (!element.isElement())
+        return MS::kInvalidParameter;
+    for (std::size_t k = connections_.size(); k-- > 0;) {
+        if (k >= connections_.size())
+            continue;
+        const Connection& c = connections_[k];
+        if (containsPlug(element, normalized(c.source)) ||
+            containsPlug(element, normalized(c.destination)))
+            breakConnection(k);
+    }
+    PlugPath array = element;
+    array.indices.back() = -1;
+    Value* arrayValue = resolve(array, false);
+    if (!arrayValue ||
+        !arrayValue->elements.erase(static_cast<unsigned int>(element.indices.back())))
+        return MS::kNotFound;
+    changed(element.nodePtr(), element.attrPtr());
+    return MS::kSuccess;
+}
+
+} // namespace mcore

@@ -1,0 +1,74 @@
+#pragma once
+// The scene's nodes and connections, dirty propagation and pull evaluation.
+#include "internal.h"
+#include "node.h"
+#include "plug_path.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mcore {
+
+struct Connection {
+    PlugPath source;
+    PlugPath destination;
+};
+
+class Graph {
+public:
+    static Graph& instance();
+
+    // ---- nodes
+    MObject createNode(const std::shared_ptr<NodeType>& type, const std::string& wantedName,
+                       MStatus* status);
+    MStatus deleteNode(const MObject& node);
+    void deleteAllNodes();
+    Node* findNode(const std::string& name) const;
+    // `wanted` when free, else its stem plus the lowest free number.
+    std::string uniqueName(const std::string& wanted, const Node* self) const;
+    const std::vector<MObject>& nodes() const { return nodes_; }
+
+    // ---- values
+    // The stored value a plug designates, without evaluating anything.
+    Value* resolve(const PlugPath& path, bool create);
+    // Pulls connected inputs from their sources and computes dirty outputs first.
+    Value* evaluate(const PlugPath& path, bool create = true);
+    // An input changed: dirty what it affects, here and downstream.
+    void changed(Node* node, const Attribute* attr);
+
+    // ---- connections
+    MStatus connect(const PlugPath& source, const PlugPath& destination, bool force,
+                    std::string* error);
+    MStatus disconnect(const PlugPath& source, const PlugPath& destination, std::string* error);
+    const std::vector<Connection>& connections() const { return connections_; }
+    // Removes an array element (and the connections into or out of it).
+    MStatus removeElement(const PlugPath& element);
+
+    // ---- extension points
+    std::map<const Attribute*, HostEvaluator> evaluators;
+    std::vector<NodeCallback> addedCallbacks;
+    std::vector<NodeCallback> removedCallbacks;
+    std::vector<std::function<void()>> resetHooks;
+
+private:
+    Graph() = default;
+    void pullConnections(Node* node, const PlugPath& path);
+    void computeDirty(Node* node, const PlugPath& path);
+    const HostEvaluator* evaluatorFor(const Attribute* attr) const;
+    void changedFrom(Node* node, const Attribute* attr,
+                     std::set<std::pair<Node*, const Attribute*>>& visited);
+    void breakConnection(std::size_t index);
+
+    std::vector<MObject> nodes_;
+    std::vector<Connection> connections_;
+};
+
+// The plug handed to compute for this path.
+MPlug plugFor(const PlugPath& path);
+
+} // namespace mcore

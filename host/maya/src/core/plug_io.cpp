@@ -1,0 +1,79 @@
+#include "plug_io.h"
+
+#include "data_block_access.h"
+#include "graph.h"
+
+#include <maya/MPxNode.h>
+
+namespace mcore {
+
+bool isInternal(const Attribute* attr) {
+    for (const Attribute* a = attr; a; a = a->parent)
+        if (a->flags.internal)
+            return true;
+    return false;
+}
+
+namespace {
+
+void clampLeaves(Value& value) {
+    if (value.arrayLevel) {
+        for (auto& entry : value.elements)
+            clampLeaves(*entry.second);
+        return;
+    }
+    for (auto& child : value.children)
+        clampLeaves(*child);
+    const Limits& limits = value.attr->limits;
+    if (value.isLeaf() && (limits.hasMin || limits.hasMax) &&
+        leafKind(*value.attr) != LeafKind::Data)
+        setNumeric(value, value.attr->clamp(numericValue(value)));
+}
+
+} // namespace
+
+const Value* readPlug(const PlugPath& raw, std::unique_ptr<Value>& holder) {
+    const PlugPath path = normalized(raw);
+    Value* value = Graph::instance().evaluate(path, true);
+    Node* node = path.nodePtr();
+    if (!value || !node || !node->user || !isInternal(path.attrPtr()))
+        return value;
+    holder = cloneValue(*value);
+    MDataHandle handle = MDataHandleAccess::handle(holder.get(), node);
+    if (node->user->getInternalValue(plugFor(path), handle))
+        return holder.get();
+    holder.reset();
+    return Graph::instance().resolve(path, true);
+}
+
+MStatus writePlug(const PlugPath& raw, const std::function<bool(Value&)>& write) {
+    Graph& graph = Graph::instance();
+    const PlugPath path = normalized(raw);
+    Node* node = path.nodePtr();
+    const Attribute* attr = path.attrPtr();
+    Value* stored = graph.resolve(path, true);
+    if (!stored || !node)
+        return MS::kInvalidParameter;
+    if (!attr->flags.writable)
+        return MS::kFailure;
+    std::unique_ptr<Value> next = cloneValue(*stored);
+    if (!write(*next))
+        return MS::kInvalidParameter;
+    clampLeaves(*next);
+    bool keptByNode = false;
+    if (node->user && isInternal(attr)) {
+        MDataHandle handle = MDataHandleAccess::handle(next.get(), node);
+        keptByNode = node->user->setInternalValue(plugFor(path), handle);
+    }
+    if (!keptByNode) {
+        // The node's callback may have changed the data block: look the value up again.
+        stored = graph.resolve(path, true);
+        if (!stored)
+            return MS::kFailure;
+        assignValue(*stored, *next);
+    }
+    graph.changed(node, attr);
+    return MS::kSuccess;
+}
+
+} // namespace mcore

@@ -7,6 +7,8 @@
 #define MNoVersionString
 #include <maya/MFnPlugin.h>
 
+#include <string>
+
 using namespace mcore;
 
 namespace {
@@ -28,9 +30,13 @@ MFnPlugin::MFnPlugin() = default;
 MFnPlugin::MFnPlugin(MObject& object, const char* vendor, const char* version,
                      const char* /*requiredApiVersion*/, MStatus* ReturnStatus) {
     const MStatus status = attach(object);
+    // The identity is given once, at load; function sets built later with the default
+    // "Unknown" (as in uninitializePlugin) do not erase it.
     if (PluginObject* plugin = pluginOf(fObject)) {
-        plugin->vendor = vendor ? vendor : "Unknown";
-        plugin->version = version ? version : "Unknown";
+        if (vendor && std::string(vendor) != "Unknown")
+            plugin->vendor = vendor;
+        if (version && std::string(version) != "Unknown")
+            plugin->version = version;
     }
     setReturn(ReturnStatus, status);
 }

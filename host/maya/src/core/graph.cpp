@@ -59,7 +59,9 @@ MObject Graph::createNode(const std::shared_ptr<NodeType>& type, const std::stri
         return MObject();
     }
     auto* user = static_cast<MPxNode*>(created);
-    const std::string name = uniqueName(wantedName.empty() ? type->name : wantedName, nullptr);
+    // Unnamed nodes are numbered from 1 ("sign1"), as Maya names them.
+    const std::string name =
+        uniqueName(wantedName.empty() ? type->name + "1" : wantedName, nullptr);
     auto* node = new Node(type, name, user);
     MObject object = MObjectAccess::make(node);
     MPxNodeAccess::bind(*user, node);
@@ -90,7 +92,7 @@ MStatus Graph::deleteNode(const MObject& object) {
             continue;
         const Connection& c = connections_[k];
         if (c.source.node == object || c.destination.node == object)
-            breakConnection(k);
+            breakConnection(k, false);
     }
     nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), object), nodes_.end());
     node->alive = false;
@@ -296,7 +298,7 @@ MStatus Graph::connect(const PlugPath& source, const PlugPath& destination, bool
                             plugName(c.source, true, true));
             return MS::kFailure;
         }
-        breakConnection(k);
+        breakConnection(k, false);
         break;
     }
     resolve(destination, true);
@@ -311,8 +313,15 @@ MStatus Graph::connect(const PlugPath& source, const PlugPath& destination, bool
     return MS::kSuccess;
 }
 
-void Graph::breakConnection(std::size_t index) {
+void Graph::breakConnection(std::size_t index, bool keepValue) {
     const Connection c = connections_[index];
+    // The destination keeps the last value it received through the connection.
+    if (keepValue) {
+        Value* source = evaluate(c.source, true);
+        Value* destination = resolve(c.destination, true);
+        if (source && destination && source != destination)
+            assignValue(*destination, *source);
+    }
     connections_.erase(connections_.begin() + static_cast<std::ptrdiff_t>(index));
     Node* srcNode = c.source.nodePtr();
     Node* dstNode = c.destination.nodePtr();
@@ -338,7 +347,7 @@ MStatus Graph::disconnect(const PlugPath& source, const PlugPath& destination, s
     for (std::size_t k = 0; k < connections_.size(); ++k) {
         const Connection& c = connections_[k];
         if (c.source == source && c.destination == destination) {
-            breakConnection(k);
+            breakConnection(k, true);
             return MS::kSuccess;
         }
     }
@@ -357,7 +366,7 @@ MStatus Graph::removeElement(const PlugPath& raw) {
         const Connection& c = connections_[k];
         if (containsPlug(element, normalized(c.source)) ||
             containsPlug(element, normalized(c.destination)))
-            breakConnection(k);
+            breakConnection(k, false);
     }
     PlugPath array = element;
     array.indices.back() = -1;

@@ -62,7 +62,7 @@ private:
     const HostEvaluator* evaluatorFor(const Attribute* attr) const;
     void changedFrom(Node* node, const Attribute* attr,
                      std::set<std::pair<Node*, const Attribute*>>& visited);
-    void breakConnection(std::size_t index);
+    void breakConnection(std::size_t index, bool keepValue);
 
     std::vector<MObject> nodes_;
     std::vector<Connection> connections_;

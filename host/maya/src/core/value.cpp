@@ -91,7 +91,7 @@ std::unique_ptr<Value> makeValue(const Attribute& attr, bool arrayLevel) {
 }
 
 std::unique_ptr<Value> cloneValue(const Value& value) {
-    auto copy = std::make_unique<Value>(value.attr, value.arrayLevel);
+    std::unique_ptr<Value> copy = makeValue(*value.attr, value.arrayLevel);
     assignValue(*copy, value);
     return copy;
 }

@@ -21,9 +21,6 @@ using Items = std::vector<Item>;
 Items& itemsOf(void* p) {
     return *static_cast<Items*>(p);
 }
-const Items& itemsOf(const void* p) {
-    return *static_cast<const Items*>(p);
-}
 
 MStatus report(MStatus* status, MStatus value) {
     if (status)

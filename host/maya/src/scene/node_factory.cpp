@@ -9,16 +9,19 @@ namespace scene {
 
 namespace {
 
-bool nameTaken(const std::string& name) {
-    return !hostkit::findNode(name).isNull();
+// Taken by a node other than `self`.
+bool nameTaken(const std::string& name, const MObject& self) {
+    MObject other = hostkit::findNode(name);
+    return !other.isNull() && other != self;
 }
 
 // "cameraShape1" / "camera1" with the first number free for both.
-void defaultShapeNames(const std::string& typeName, std::string& shape, std::string& transform) {
+void defaultShapeNames(const std::string& typeName, const MObject& self, std::string& shape,
+                       std::string& transform) {
     for (int n = 1;; ++n) {
         shape = typeName + "Shape" + std::to_string(n);
         transform = typeName + std::to_string(n);
-        if (!nameTaken(shape) && !nameTaken(transform))
+        if (!nameTaken(shape, self) && !nameTaken(transform, self))
             return;
     }
 }
@@ -51,13 +54,13 @@ MStatus createNodeOfType(const std::string& typeName, const std::string& name,
         error = "Cannot create a node of type " + typeName;
         return status;
     }
+    if (name.empty() && isShapeNode(node)) {
+        defaultShapeNames(typeName, node, nodeName, transformName);
+        MFnDependencyNode(node).setName(nodeName.c_str());
+    }
     MObject above = parent;
     if (above.isNull() && isShapeNode(node)) {
-        if (name.empty()) {
-            defaultShapeNames(typeName, nodeName, transformName);
-            MFnDependencyNode(node).setName(nodeName.c_str());
-        }
-        above = hostkit::createNode("transform", transformName, &status);
+        above = hostkit::createNode("transform", name.empty() ? transformName : "", &status);
         if (!status) {
             hostkit::deleteNode(node);
             error = "Cannot create the transform of " + nodeName;

@@ -29,6 +29,15 @@ M3dView::DisplayStatus displayStatusOf(const MDagPath& path) {
     return status;
 }
 
+void removeNode(MSelectionList& list, const MObject& node) {
+    for (unsigned int k = list.length(); k-- > 0;) {
+        MObject item;
+        list.getDependNode(k, item);
+        if (item == node)
+            list.remove(k);
+    }
+}
+
 namespace {
 
 bool matches(const std::string& pattern, const std::string& text) {

@@ -15,6 +15,9 @@ MSelectionList& activeSelection();
 
 M3dView::DisplayStatus displayStatusOf(const MDagPath& path);
 
+// Removes every item of `list` that is `node`.
+void removeNode(MSelectionList& list, const MObject& node);
+
 // Nodes whose name, or DAG path ending, matches a pattern: "name", "|a|b", ":name" (root
 // namespace) and '*' / '?' wildcards.
 std::vector<MObject> nodesMatching(const std::string& pattern);

@@ -1,0 +1,63 @@
+#pragma once
+// Driver face of the Maya stand-in's scene: run MEL, open and save scenes, select, set the
+// time, and the queries a viewport needs (cameras, meshes, locators, display status).
+#include <maya/M3dView.h>
+#include <maya/MDagPath.h>
+#include <maya/MMatrix.h>
+#include <maya/MStatus.h>
+#include <maya/MVector.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class MPxLocatorNode;
+
+namespace hostkit {
+
+// Runs MEL commands; stops at the first error, which *error receives.
+MStatus runMel(const std::string& commands, std::string* error = nullptr);
+// Replaces the scene with the file's. Bad lines are reported on standard error as
+// "file:line: message" and skipped; only an unreadable file fails.
+MStatus openScene(const std::string& path, std::string* error = nullptr);
+MStatus saveScene(const std::string& path, std::string* error = nullptr);
+// The scene as the text a save would write.
+std::string sceneText();
+
+// Replaces the selection (or adds to it); the last node selected is the lead.
+MStatus select(const std::vector<std::string>& names, bool add = false,
+               std::string* error = nullptr);
+void clearSelection();
+M3dView::DisplayStatus displayStatus(const MDagPath& path);
+
+// Frames in the UI unit.
+void setTime(double frame);
+double currentTime();
+MStatus setPlaybackRange(double first, double last);
+
+struct CameraInfo {
+    MDagPath shape;
+    std::string shapeName, transformName;
+};
+std::vector<CameraInfo> cameras();
+// By the name of the camera shape or of its transform.
+bool findCamera(const std::string& name, MDagPath& shape);
+
+struct MeshInfo {
+    MDagPath shape;
+    MMatrix world;
+    std::vector<std::array<double, 3>> points;        // object space
+    std::vector<std::vector<int>> faces;              // vertex ids per face
+    std::vector<std::array<double, 3>> vertexNormals; // object space, angle-weighted
+};
+// Mesh shapes that are drawn: visible and not intermediate.
+std::vector<MeshInfo> meshes();
+
+struct LocatorInfo {
+    MDagPath path;
+    MPxLocatorNode* node = nullptr;
+    bool visible = false;
+};
+std::vector<LocatorInfo> locators();
+
+} // namespace hostkit

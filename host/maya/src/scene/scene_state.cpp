@@ -1,0 +1,53 @@
+#include "scene/scene_state.h"
+
+#include "core/internal.h"
+#include "scene/builtin_camera.h"
+#include "scene/builtin_curve.h"
+#include "scene/builtin_mesh.h"
+#include "scene/builtin_time.h"
+#include "scene/builtin_transform.h"
+#include "scene/dag.h"
+#include "scene/scene_time.h"
+#include "scene/selection.h"
+#include "scene/texture_node.h"
+
+namespace scene {
+
+std::string& currentSceneFile() {
+    static std::string file;
+    return file;
+}
+
+namespace {
+
+void newScene() {
+    activeSelection().clear();
+    currentSceneFile().clear();
+    resetSceneTime();
+    createSceneTimeNode();
+}
+
+} // namespace
+
+void startHost() {
+    installDag();
+    registerTransformType();
+    registerCameraType();
+    registerMeshType();
+    registerCurveType();
+    registerTimeType();
+    registerChecker();
+    registerRamp();
+    registerNoise();
+    mcore::addSceneResetHook(newScene);
+    createSceneTimeNode();
+}
+
+namespace {
+
+// Queued when the library loads; runs at the graph's first use.
+const bool queued = (mcore::addStartupHook(startHost), true);
+
+} // namespace
+
+} // namespace scene

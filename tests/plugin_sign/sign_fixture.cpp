@@ -1,5 +1,6 @@
 #include "sign_fixture.h"
 
+#include <hostkit/scene.h>
 #include <maya/MGlobal.h>
 #include <maya/MMatrix.h>
 #include <maya/MString.h>
@@ -13,6 +14,8 @@ void SignSceneTest::SetUpTestSuite() {
 
 void SignSceneTest::SetUp() {
     hostkit::resetScene();
+    runMel(std::string("createNode transform -n \"") + kCamera + "\"; createNode camera -n \"" +
+           kCamera + "Shape\" -p \"" + kCamera + "\";");
     set(std::string(kCamera) + ".translate", {0, 10, 0});
     set(std::string(kCamera) + ".rotate", {-90, 0, 0});
 }
@@ -21,6 +24,7 @@ std::string SignSceneTest::createSign(const std::string& name) {
     const std::string shape = name + "Shape";
     runMel("createNode transform -n \"" + name + "\"; createNode sign -n \"" + shape + "\" -p \"" +
            name + "\";");
+    hostkit::clearSelection(); // createNode selects what it made
     return shape;
 }
 

@@ -37,4 +37,4 @@ std::vector<std::vector<double>> argsOf(const std::vector<glrec::Call>& calls,
 // Window position (pixels from the bottom-left, depth) of a world point in a viewport.
 MPoint toWindow(const hostkit::Viewport& viewport, const MPoint& world);
 
-inline const char* const kCamera = "persp";
+inline const char* const kCamera = "viewer";

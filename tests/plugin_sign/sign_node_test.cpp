@@ -169,9 +169,11 @@ TEST_F(SignNode, CvPositionsRenumberTheInputCurves) {
     one.append(7, 8, 9);
     ASSERT_TRUE(hostkit::setAttrData(sign + ".inputCurve[3]", curveData(four)));
     ASSERT_TRUE(hostkit::setAttrData(sign + ".inputCurve[8]", curveData(one)));
+    // Curve data that holds no curve yet.
+    ASSERT_TRUE(hostkit::setAttrData(sign + ".inputCurve[11]", MFnNurbsCurveData().create()));
 
     const MPlug positions = hostkit::findPlug(sign + ".cvPositions");
-    ASSERT_EQ(positions.evaluateNumElements(), 2u);
+    ASSERT_EQ(positions.evaluateNumElements(), 3u);
     EXPECT_EQ(positions.elementByPhysicalIndex(0).logicalIndex(), 0u);
     EXPECT_EQ(positions.elementByPhysicalIndex(1).logicalIndex(), 1u);
     const MPointArray first = pointsAt(positions.elementByLogicalIndex(0));
@@ -181,4 +183,5 @@ TEST_F(SignNode, CvPositionsRenumberTheInputCurves) {
     const MPointArray second = pointsAt(positions.elementByLogicalIndex(1));
     ASSERT_EQ(second.length(), 1u);
     EXPECT_EQ(second[0], one[0]);
+    EXPECT_EQ(pointsAt(positions.elementByLogicalIndex(2)).length(), 0u);
 }

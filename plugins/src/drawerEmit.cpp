@@ -1,5 +1,7 @@
 #include "drawerEmit.h"
 
+// GLUT first: on Windows it brings in the system header that gl.h needs.
+#include <GL/glut.h>
 #include <GL/gl.h>
 
 void emitVertex(const DrawerVertex& vertex) {

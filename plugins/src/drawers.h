@@ -1,6 +1,8 @@
 #pragma once
 // Wireframe marker shapes of unit size for the sign locator. The caller sets colour, line width and
 // the transform; a drawer only emits vertices.
+// GLUT first: on Windows it brings in the system header that gl.h needs.
+#include <GL/glut.h>
 #include <GL/gl.h>
 
 class Drawer {

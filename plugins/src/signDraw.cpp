@@ -7,8 +7,8 @@
 #include <maya/MPoint.h>
 #include <maya/MPointArray.h>
 
+#include <GL/glut.h> // before gl.h: on Windows it brings in the system header gl.h needs
 #include <GL/gl.h>
-#include <GL/glut.h>
 
 namespace {
 struct Rgba {

@@ -1,6 +1,8 @@
 #pragma once
 // The marker shapes a sign can show: the labels and stored values of its "type" enum (stored in
 // scenes, so never renumbered) and the drawer each value names.
+// GLUT first: on Windows it brings in the system header that gl.h needs.
+#include <GL/glut.h>
 #include <GL/gl.h>
 #include <cstddef>
 

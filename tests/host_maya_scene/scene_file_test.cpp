@@ -8,6 +8,7 @@
 #include <maya/MFnNurbsCurve.h>
 #include <maya/MFnPointArrayData.h>
 #include <maya/MFnMatrixData.h>
+#include <maya/MPlugArray.h>
 #include <maya/MPointArray.h>
 
 #include <cstdio>
@@ -137,6 +138,35 @@ TEST_F(SceneFile, SharedNodesAndSelectionFromTheFile) {
     EXPECT_EQ(number("time1.o"), 4.0);
     EXPECT_EQ(hostkit::displayStatus(MDagPath::getAPathTo(node("m"))), M3dView::kLead);
     std::remove(path.c_str());
+}
+
+TEST_F(SceneFile, MeshesCurvesAndDeformersSurviveASaveAndLoad) {
+    const std::string source = tempPath("geometry.ma");
+    std::ofstream(source) << "createNode transform -n quad;\n"
+                             "\tsetAttr \".t\" -type \"double3\" 0 0 4;\n"
+                             "createNode mesh -n quadShape -p quad;\n"
+                             "\tsetAttr \".i\" -type \"mesh\" 4 0 0 0 0 0 -1 1 0 -1 1 0 0\n"
+                             "\t\t1 4  4 0 3 2 1  4 0 0 0 1 1 1 1 0  4 0 3 2 1;\n"
+                             "deformer -type lift -n up quad;\n";
+    ASSERT_TRUE(hostkit::openScene(source));
+    const std::string saved = tempPath("geometry_saved.ma");
+    ASSERT_TRUE(hostkit::saveScene(saved));
+    hostkit::resetScene();
+    ASSERT_TRUE(hostkit::openScene(saved));
+
+    MObject orig = node("quadShapeOrig");
+    ASSERT_FALSE(orig.isNull());
+    EXPECT_STREQ(MDagPath::getAPathTo(orig).fullPathName().asChar(), "|quad|quadShapeOrig");
+    MPlugArray sources;
+    ASSERT_TRUE(plug("quadShape.inMesh").connectedTo(sources, true, false));
+    EXPECT_STREQ(sources[0].name().asChar(), "up.outputGeometry[0]");
+    auto meshes = hostkit::meshes();
+    ASSERT_EQ(meshes.size(), 1u);
+    ASSERT_EQ(meshes[0].points.size(), 4u);
+    EXPECT_EQ(meshes[0].points[2][1], 1.0); // lifted once, from the original shape's points
+    EXPECT_EQ(meshes[0].faces, (std::vector<std::vector<int>>{{0, 3, 2, 1}}));
+    std::remove(source.c_str());
+    std::remove(saved.c_str());
 }
 
 TEST(FileObject, SplitsDirectoryAndName) {

@@ -97,13 +97,7 @@ MFnMesh::MFnMesh(const MObject& object, MStatus* ReturnStatus) {
     report(ReturnStatus, setObject(object));
 }
 MFnMesh::MFnMesh(const MDagPath& path, MStatus* ReturnStatus) {
-    MDagPath shape = path;
-    MStatus status = shape.extendToShape();
-    if (status)
-        status = setObject(shape.node());
-    if (status)
-        fPath = shape;
-    report(ReturnStatus, status);
+    report(ReturnStatus, scene::attachGeometryPath<MeshData>(path, MFn::kMesh, fObject, fPath));
 }
 MFnMesh::~MFnMesh() = default;
 
@@ -117,10 +111,7 @@ MStatus MFnMesh::setObject(MObject& object) {
 
 // A mesh shape or mesh data.
 MStatus MFnMesh::setObject(const MObject& object) {
-    fPath = MDagPath();
-    bool ok = object.hasFn(MFn::kMesh) || mcore::dataObject<MeshData>(object);
-    fObject = ok ? object : MObject();
-    return ok ? MS::kSuccess : MS::kInvalidParameter;
+    return scene::attachGeometry<MeshData>(object, MFn::kMesh, fObject, fPath);
 }
 
 MObject MFnMesh::create(int numVertices, int numPolygons, const MFloatPointArray& vertexArray,

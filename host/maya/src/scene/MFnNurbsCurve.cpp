@@ -58,13 +58,8 @@ MFnNurbsCurve::MFnNurbsCurve(const MObject& object, MStatus* ReturnStatus) {
     report(ReturnStatus, setObject(object));
 }
 MFnNurbsCurve::MFnNurbsCurve(const MDagPath& path, MStatus* ReturnStatus) {
-    MDagPath shape = path;
-    MStatus status = shape.extendToShape();
-    if (status)
-        status = setObject(shape.node());
-    if (status)
-        fPath = shape;
-    report(ReturnStatus, status);
+    report(ReturnStatus,
+           scene::attachGeometryPath<CurveData>(path, MFn::kNurbsCurve, fObject, fPath));
 }
 MFnNurbsCurve::~MFnNurbsCurve() = default;
 
@@ -78,10 +73,7 @@ MStatus MFnNurbsCurve::setObject(MObject& object) {
 
 // A curve shape or curve data.
 MStatus MFnNurbsCurve::setObject(const MObject& object) {
-    fPath = MDagPath();
-    bool ok = object.hasFn(MFn::kNurbsCurve) || mcore::dataObject<CurveData>(object);
-    fObject = ok ? object : MObject();
-    return ok ? MS::kSuccess : MS::kInvalidParameter;
+    return scene::attachGeometry<CurveData>(object, MFn::kNurbsCurve, fObject, fPath);
 }
 
 namespace {

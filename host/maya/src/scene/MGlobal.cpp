@@ -68,13 +68,21 @@ MStatus MGlobal::executeCommand(const MString& command, int& result, bool, bool)
     return status;
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool, bool) {
+namespace {
+
+template <class Array, class Element> MStatus numbersInto(const MString& command, Array& result) {
     MStatus status;
     scene::MelResult r = runCommand(command, status);
     result.clear();
     for (double v : r.numbers)
-        result.append(static_cast<int>(v));
+        result.append(static_cast<Element>(v));
     return status;
+}
+
+} // namespace
+
+MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool, bool) {
+    return numbersInto<MIntArray, int>(command, result);
 }
 
 MStatus MGlobal::executeCommand(const MString& command, double& result, bool, bool) {
@@ -86,12 +94,7 @@ MStatus MGlobal::executeCommand(const MString& command, double& result, bool, bo
 }
 
 MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bool, bool) {
-    MStatus status;
-    scene::MelResult r = runCommand(command, status);
-    result.clear();
-    for (double v : r.numbers)
-        result.append(v);
-    return status;
+    return numbersInto<MDoubleArray, double>(command, result);
 }
 
 MStatus MGlobal::executeCommand(const MString& command, MString& result, bool, bool) {

@@ -17,6 +17,29 @@ struct ShapeGeometryAttributes {
     MObject fed;    // edits fail while this is connected: "inMesh" / "create"
 };
 
+// Attaches a mesh or curve function set: to a shape of `shapeType` or to data of `Data`.
+template <class Data>
+MStatus attachGeometry(const MObject& object, MFn::Type shapeType, MObject& fnObject,
+                       MDagPath& fnPath) {
+    fnPath = MDagPath();
+    const bool ok = object.hasFn(shapeType) || mcore::dataObject<Data>(object);
+    fnObject = ok ? object : MObject();
+    return ok ? MS::kSuccess : MS::kInvalidParameter;
+}
+
+// The same through a path to the shape or to its transform; the set keeps the shape's path.
+template <class Data>
+MStatus attachGeometryPath(const MDagPath& path, MFn::Type shapeType, MObject& fnObject,
+                           MDagPath& fnPath) {
+    MDagPath shape = path;
+    MStatus status = shape.extendToShape();
+    if (status)
+        status = attachGeometry<Data>(shape.node(), shapeType, fnObject, fnPath);
+    if (status)
+        fnPath = shape;
+    return status;
+}
+
 template <class Data>
 const Data* readGeometry(const MObject& object, const ShapeGeometryAttributes& attrs,
                          MObject& holder) {

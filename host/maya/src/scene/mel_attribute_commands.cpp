@@ -125,34 +125,27 @@ MStatus getAttr(const MelArgs& args, MelSession& session, MelResult& result, std
     return status;
 }
 
-bool numericType(const std::string& name, MFnNumericData::Type& type) {
-    static const std::pair<const char*, MFnNumericData::Type> types[] = {
-        {"bool", MFnNumericData::kBoolean}, {"byte", MFnNumericData::kByte},
-        {"char", MFnNumericData::kChar},    {"short", MFnNumericData::kShort},
-        {"long", MFnNumericData::kInt},     {"int", MFnNumericData::kInt},
-        {"float", MFnNumericData::kFloat},  {"double", MFnNumericData::kDouble}};
-    for (const auto& [n, t] : types)
+template <class T, size_t N>
+bool lookUp(const std::pair<const char*, T> (&table)[N], const std::string& name, T& value) {
+    for (const auto& [n, t] : table)
         if (name == n) {
-            type = t;
+            value = t;
             return true;
         }
     return false;
 }
 
-bool dataType(const std::string& name, MFnData::Type& type) {
-    static const std::pair<const char*, MFnData::Type> types[] = {
-        {"string", MFnData::kString},
-        {"matrix", MFnData::kMatrix},
-        {"pointArray", MFnData::kPointArray},
-        {"nurbsCurve", MFnData::kNurbsCurve},
-        {"mesh", MFnData::kMesh}};
-    for (const auto& [n, t] : types)
-        if (name == n) {
-            type = t;
-            return true;
-        }
-    return false;
-}
+const std::pair<const char*, MFnNumericData::Type> kNumericTypes[] = {
+    {"bool", MFnNumericData::kBoolean}, {"byte", MFnNumericData::kByte},
+    {"char", MFnNumericData::kChar},    {"short", MFnNumericData::kShort},
+    {"long", MFnNumericData::kInt},     {"int", MFnNumericData::kInt},
+    {"float", MFnNumericData::kFloat},  {"double", MFnNumericData::kDouble}};
+
+const std::pair<const char*, MFnData::Type> kDataTypes[] = {{"string", MFnData::kString},
+                                                            {"matrix", MFnData::kMatrix},
+                                                            {"pointArray", MFnData::kPointArray},
+                                                            {"nurbsCurve", MFnData::kNurbsCurve},
+                                                            {"mesh", MFnData::kMesh}};
 
 // "A:B:C" or "A=1:B=5": fields numbered from 0, or by their "=value".
 bool addEnumFields(MFnEnumAttribute& fn, const std::string& spec, std::string& error) {
@@ -188,7 +181,7 @@ MObject createDynamicAttribute(const MelArgs& args, std::string& error) {
     }
     MFnNumericData::Type numeric;
     MFnData::Type data;
-    if (numericType(at, numeric)) {
+    if (lookUp(kNumericTypes, at, numeric)) {
         MFnNumericAttribute fn;
         MObject attribute = fn.create(longName, shortName, numeric, def);
         double limit = 0.0;
@@ -215,7 +208,7 @@ MObject createDynamicAttribute(const MelArgs& args, std::string& error) {
             at == "doubleAngle" ? MFnUnitAttribute::kAngle : MFnUnitAttribute::kDistance, def);
     if (at == "matrix")
         return MFnMatrixAttribute().create(longName, shortName);
-    if (at.empty() && dataType(dt, data))
+    if (at.empty() && lookUp(kDataTypes, dt, data))
         return MFnTypedAttribute().create(longName, shortName, data);
     error = "unsupported attribute type '" + (at.empty() ? dt : at) + "'";
     return MObject();
@@ -272,15 +265,23 @@ std::string nextAvailable(const MPlug& array) {
     return std::string(array.name().asChar()) + "[" + std::to_string(index) + "]";
 }
 
-MStatus connectAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
+// The source and destination plugs a connection command names.
+MStatus connectionPlugs(const MelArgs& args, const MelSession& session, MPlug& src, MPlug& dst,
+                        std::string& error) {
     if (args.positional().size() != 2) {
         error = "needs a source and a destination";
         return MS::kInvalidParameter;
     }
-    MPlug src = findPlug(args.positional()[0].text, session, error);
-    MPlug dst = findPlug(args.positional()[1].text, session, error);
-    if (src.isNull() || dst.isNull())
-        return MS::kInvalidParameter;
+    src = findPlug(args.positional()[0].text, session, error);
+    dst = findPlug(args.positional()[1].text, session, error);
+    return src.isNull() || dst.isNull() ? MS::kInvalidParameter : MS::kSuccess;
+}
+
+MStatus connectAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
+    MPlug src, dst;
+    MStatus status = connectionPlugs(args, session, src, dst, error);
+    if (!status)
+        return status;
     std::string dstName = dst.name().asChar();
     if (args.has("nextAvailable") && dst.isArray())
         dstName = nextAvailable(dst);
@@ -288,14 +289,10 @@ MStatus connectAttr(const MelArgs& args, MelSession& session, MelResult&, std::s
 }
 
 MStatus disconnectAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
-    if (args.positional().size() != 2) {
-        error = "needs a source and a destination";
-        return MS::kInvalidParameter;
-    }
-    MPlug src = findPlug(args.positional()[0].text, session, error);
-    MPlug dst = findPlug(args.positional()[1].text, session, error);
-    if (src.isNull() || dst.isNull())
-        return MS::kInvalidParameter;
+    MPlug src, dst;
+    MStatus status = connectionPlugs(args, session, src, dst, error);
+    if (!status)
+        return status;
     return hostkit::disconnectAttr(src.name().asChar(), dst.name().asChar(), &error);
 }
 

@@ -38,6 +38,9 @@ TEST(SignRegistration, LoadRegistersTheNodeTypesQuietlyAndUnloadRemovesThem) {
         EXPECT_TRUE(type.id >= 0x121EC6u && type.id <= 0x121EC8u) << type.name;
     }
     EXPECT_TRUE(sawSign);
+    // Registered in table order, which is also the order of the ids.
+    for (std::size_t i = 1; i < types.size(); ++i)
+        EXPECT_LT(types[i - 1].id, types[i].id);
 
     testing::internal::CaptureStderr();
     ASSERT_TRUE(hostkit::unloadPlugin("quillomarPlugins", &error)) << error;

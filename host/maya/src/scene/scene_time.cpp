@@ -19,11 +19,12 @@ MTime currentSceneTime() {
     return current();
 }
 
+// Kept in the UI unit, as the host reports it.
 void setCurrentSceneTime(const MTime& time) {
-    current() = time;
+    current() = MTime(time.as(MTime::uiUnit()), MTime::uiUnit());
     MObject node = sceneTimeNode();
     if (!node.isNull())
-        MPlug(node, TimeNode::outTime).setValue(time);
+        MPlug(node, TimeNode::outTime).setValue(current());
 }
 
 TimeRange& timeRange() {
@@ -32,7 +33,9 @@ TimeRange& timeRange() {
     return range;
 }
 
+// A new scene counts in film frames again.
 void resetSceneTime() {
+    MTime::setUIUnit(MTime::kFilm);
     const MTime::Unit unit = MTime::uiUnit();
     current() = MTime(1.0, unit);
     timeRange() = {MTime(1.0, unit), MTime(120.0, unit), MTime(1.0, unit), MTime(200.0, unit)};

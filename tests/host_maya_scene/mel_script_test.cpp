@@ -58,6 +58,9 @@ TEST(MelValues, NumbersReadBackExactlyAndStringsEscape) {
         EXPECT_EQ(back, v);
     }
     EXPECT_EQ(formatDouble(35.0), "35");
+    EXPECT_EQ(formatDouble(10.0), "10");
+    EXPECT_EQ(formatDouble(-300.0), "-300");
+    EXPECT_EQ(formatDouble(1e21), "1e+21");
     EXPECT_EQ(formatFloat(0.1f), "0.1");
     EXPECT_EQ(formatFloat(1.41732f), "1.41732");
     EXPECT_EQ(quoteMel("a\"b\\c\n"), "\"a\\\"b\\\\c\\n\"");

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -16,7 +17,10 @@ template <typename T> std::string shortest(T value, int maxDigits) {
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
     char buf[64];
-    for (int digits = 1; digits <= maxDigits; ++digits) {
+    // Enough digits for the integer part, so 10 is written "10", not "1e+01".
+    const double magnitude = std::fabs(static_cast<double>(value));
+    const int integerDigits = magnitude >= 1.0 ? static_cast<int>(std::log10(magnitude)) + 1 : 1;
+    for (int digits = std::min(integerDigits, maxDigits); digits <= maxDigits; ++digits) {
         std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(value));
         if (static_cast<T>(std::strtod(buf, nullptr)) == value)
             break;

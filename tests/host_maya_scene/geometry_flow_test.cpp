@@ -2,6 +2,7 @@
 // sets; deformer wiring; 2D textures sampled by UV.
 #include "scene_fixture.h"
 
+#include <maya/MBoundingBox.h>
 #include <maya/MDagPath.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MFnDagNode.h>
@@ -130,6 +131,10 @@ TEST_F(GeometryFlow, MeshPointsNormalsAndUVsInObjectAndWorldSpace) {
     fn.getPoint(0, p, MSpace::kObject);
     EXPECT_NEAR(p.y, 1.0, 1e-9);
     EXPECT_NEAR(p.z, 0.0, 1e-9);
+
+    MBoundingBox box = MFnDagNode(fn.object()).boundingBox();
+    EXPECT_NEAR(box.min().z, -1.0, 1e-9);
+    EXPECT_NEAR(box.max().y, 1.0, 1e-9); // the moved point
 
     MPointArray wrongCount(2);
     EXPECT_FALSE(fn.setPoints(wrongCount));

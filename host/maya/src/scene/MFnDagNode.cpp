@@ -4,6 +4,9 @@
 #include "scene/node_factory.h"
 
 #include <maya/MFnDependencyNode.h>
+#include <maya/MFnMesh.h>
+#include <maya/MFnNurbsCurve.h>
+#include <maya/MPointArray.h>
 #include <maya/MPlug.h>
 #include <maya/MPxLocatorNode.h>
 
@@ -167,12 +170,24 @@ MMatrix MFnDagNode::transformationMatrix(MStatus* ReturnStatus) const {
     return scene::localMatrix(fObject);
 }
 
-// Locators report their own box; other shapes an empty one.
+// Locators report their own box, meshes and curves the box of their points or CVs (object
+// space); anything else an empty box.
 MBoundingBox MFnDagNode::boundingBox(MStatus* ReturnStatus) const {
     report(ReturnStatus, fObject.isNull() ? MS::kInvalidParameter : MS::kSuccess);
     if (auto* locator = dynamic_cast<MPxLocatorNode*>(userNode()))
         return locator->boundingBox();
-    return MBoundingBox();
+    MPointArray points;
+    if (fObject.hasFn(MFn::kMesh))
+        MFnMesh(fObject).getPoints(points);
+    else if (fObject.hasFn(MFn::kNurbsCurve))
+        MFnNurbsCurve(fObject).getCVs(points);
+    MBoundingBox box;
+    for (unsigned int i = 0; i < points.length(); ++i)
+        if (i == 0)
+            box = MBoundingBox(points[0], points[0]);
+        else
+            box.expand(points[i]);
+    return box;
 }
 
 bool MFnDagNode::isIntermediateObject(MStatus* ReturnStatus) const {

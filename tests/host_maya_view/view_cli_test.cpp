@@ -11,14 +11,14 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     int exitCode = -1;
     std::string output; // stdout and stderr together
 };
 
-Run runView(const std::string& args) {
+ToolRun runView(const std::string& args) {
     const std::string command = std::string(QUILLOMAR_VIEW_TOOL) + " " + args + " 2>&1";
-    Run run;
+    ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return run;
@@ -43,7 +43,7 @@ bool fileExists(const std::string& path) {
 } // namespace
 
 TEST(QuillomarView, HelpDescribesTheCommandLine) {
-    const Run run = runView("--help");
+    const ToolRun run = runView("--help");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
 }
@@ -51,7 +51,7 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
 TEST(QuillomarView, DrawsTheSceneIntoAPng) {
     const std::string out = viewtest::tempPath("cli_view.png");
     std::remove(out.c_str());
-    const Run run =
+    const ToolRun run =
         runView(sceneFile() + " " + kPlugin + " --camera shotCam --size 200x200 -o " + out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     quillomar::Image image;
@@ -66,17 +66,17 @@ TEST(QuillomarView, DrawsTheSceneIntoAPng) {
 
 TEST(QuillomarView, FramesGoToNumberedFiles) {
     const std::string pattern = viewtest::tempPath("cli_frame.%04d.png");
-    const Run run = runView(sceneFile() + " " + kPlugin +
+    const ToolRun run = runView(sceneFile() + " " + kPlugin +
                             " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0003.png")));
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0004.png")));
     EXPECT_FALSE(fileExists(viewtest::tempPath("cli_frame.0005.png")));
 
-    const Run noNumber = runView(sceneFile() + " --frames 1:2 -o " + viewtest::tempPath("x.png"));
+    const ToolRun noNumber = runView(sceneFile() + " --frames 1:2 -o " + viewtest::tempPath("x.png"));
     EXPECT_EQ(noNumber.exitCode, 2);
     EXPECT_NE(noNumber.output.find("needs a frame number"), std::string::npos) << noNumber.output;
-    const Run badConversion = runView(sceneFile() + " -o " + viewtest::tempPath("%s.png"));
+    const ToolRun badConversion = runView(sceneFile() + " -o " + viewtest::tempPath("%s.png"));
     EXPECT_EQ(badConversion.exitCode, 2);
 }
 
@@ -99,7 +99,7 @@ TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {
         {"--bogus" + out, 2, "unknown option --bogus"},
     };
     for (const Case& c : cases) {
-        const Run run = runView(c.args);
+        const ToolRun run = runView(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args << "\n" << run.output;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << c.args << "\n" << run.output;
     }
@@ -110,7 +110,7 @@ TEST(QuillomarView, BadSceneLineIsReportedAndSkipped) {
     const std::string scene = viewtest::writeTempFile(
         "cli_bad_line.ma", std::string(viewtest::kFixtureSceneText) + "setAttr \"nobody.tx\" 1;\n");
     const std::string out = viewtest::tempPath("cli_bad_line.png");
-    const Run run = runView(scene + " " + kPlugin + " --camera shotCam --size 40x30 -o " + out);
+    const ToolRun run = runView(scene + " " + kPlugin + " --camera shotCam --size 40x30 -o " + out);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("cli_bad_line.ma:13"), std::string::npos) << run.output;
     EXPECT_TRUE(fileExists(out));

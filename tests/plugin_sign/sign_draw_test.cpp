@@ -147,7 +147,11 @@ TEST_F(SignDraw, LabelIsDrawnAtTheTextPositionOverEverything) {
 
     const MPoint anchor = toWindow(viewport, MPoint(1, 0, 2));
     int bitmaps = 0;
-    for (const hostkit::FeedbackRecord& record : viewport.capture()) {
+    const std::vector<hostkit::FeedbackRecord> feedback = viewport.capture();
+    ASSERT_EQ(feedback.back().kind, hostkit::FeedbackRecord::kLine);
+    EXPECT_NEAR(feedback.back().vertices[0].r, 1.0, 1e-2); // the label line in the label colour
+    EXPECT_NEAR(feedback.back().vertices[0].g, 0.5, 1e-2);
+    for (const hostkit::FeedbackRecord& record : feedback) {
         if (record.kind != hostkit::FeedbackRecord::kBitmap)
             continue;
         if (bitmaps++ == 0) { // a valid raster position, where the anchor projects

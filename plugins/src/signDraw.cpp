@@ -112,8 +112,9 @@ void Sign::drawCurvePolygons() const {
     // Evaluating the count first brings the output up to date with the connected curves.
     const unsigned int count = positions.evaluateNumElements();
     for (unsigned int i = 0; i < count; ++i) {
+        // By physical index: drawing never creates elements, even in a stored output with gaps.
         MObject data;
-        positions[i].getValue(data);
+        positions.elementByPhysicalIndex(i).getValue(data);
         MFnPointArrayData pointData(data);
         const MPointArray points = pointData.array();
         if (points.length() < 2)

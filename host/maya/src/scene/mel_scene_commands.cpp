@@ -1,10 +1,13 @@
 // select, currentTime, playbackOptions, currentUnit, requires.
+#include "scene/builtin_anim_curve.h"
 #include "scene/mel_commands.h"
 #include "scene/mel_values.h"
 #include "scene/scene_time.h"
 #include "scene/selection.h"
 
+#include <hostkit/host.h>
 #include <maya/MAnimControl.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MSelectionList.h>
 #include <maya/MTime.h>
 
@@ -107,6 +110,46 @@ MStatus currentUnit(const MelArgs& args, MelSession&, MelResult&, std::string& e
     return MS::kInvalidParameter;
 }
 
+// setKeyframe [-t time] [-v value] -at attribute... objects: keys each attribute of each object
+// at the time (default: the current time) with the value (default: its current value).
+MStatus setKeyframe(const MelArgs& args, MelSession& session, MelResult& result,
+                    std::string& error) {
+    if (!args.has("attribute")) {
+        error = "needs -attribute";
+        return MS::kInvalidParameter;
+    }
+    double time = currentSceneTime().as(MTime::uiUnit()), value = 0.0;
+    if (args.has("time") && !parseDouble(args.value("time"), time)) {
+        error = "bad time '" + args.value("time") + "'";
+        return MS::kInvalidParameter;
+    }
+    if (args.has("value") && !parseDouble(args.value("value"), value)) {
+        error = "bad value '" + args.value("value") + "'";
+        return MS::kInvalidParameter;
+    }
+    std::vector<std::string> objects;
+    for (const MelWord& word : args.positional())
+        objects.push_back(word.text);
+    if (objects.empty() && !session.current.isNull())
+        objects.push_back(MFnDependencyNode(session.current).name().asChar());
+    double keys = 0;
+    for (const std::string& object : objects)
+        for (const MelWord& attribute : args.values("attribute")) {
+            MStatus status;
+            MPlug plug = hostkit::findPlug(object + "." + attribute.text, &status);
+            if (!status) {
+                error = "No object matches name: " + object + "." + attribute.text;
+                return MS::kInvalidParameter;
+            }
+            status = setKey(plug, time, args.has("value") ? value : plug.asDouble(), error);
+            if (!status)
+                return status;
+            ++keys;
+        }
+    result.numbers.push_back(keys);
+    return MS::kSuccess;
+}
+
 // Scene files name the plug-ins and versions they were saved with; the host loads plug-ins
 // only when asked, so the line is accepted as information.
 MStatus requires(const MelArgs&, MelSession&, MelResult&, std::string&) {
@@ -137,6 +180,7 @@ const std::vector<MelCommandDef>& sceneCommands() {
          playbackOptions},
         {"currentUnit", {{"l", "linear", 1}, {"a", "angle", 1}, {"t", "time", 1}}, currentUnit},
         {"requires", {{"nodeType", "nodeType", 1}, {"dataType", "dataType", 1}}, requires},
+        {"setKeyframe", {{"t", "time", 1}, {"v", "value", 1}, {"at", "attribute", 1}}, setKeyframe},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 #include "scene/scene_state.h"
 
 #include "core/internal.h"
+#include "scene/builtin_anim_curve.h"
 #include "scene/builtin_camera.h"
 #include "scene/builtin_curve.h"
 #include "scene/builtin_mesh.h"
@@ -39,6 +40,7 @@ void startHost() {
     registerChecker();
     registerRamp();
     registerNoise();
+    registerAnimCurveTypes();
     mcore::addSceneResetHook(newScene);
     createSceneTimeNode();
 }

@@ -1,5 +1,6 @@
 #include "scene/scene_time.h"
 
+#include "scene/builtin_anim_curve.h"
 #include "scene/builtin_time.h"
 
 #include <maya/MPlug.h>
@@ -25,6 +26,7 @@ void setCurrentSceneTime(const MTime& time) {
     MObject node = sceneTimeNode();
     if (!node.isNull())
         MPlug(node, TimeNode::outTime).setValue(current());
+    animCurvesTimeChanged();
 }
 
 TimeRange& timeRange() {

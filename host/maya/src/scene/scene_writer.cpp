@@ -8,8 +8,12 @@
 
 #include <maya/MFnAttribute.h>
 #include <maya/MFnDependencyNode.h>
-#include <maya/MFnPlugin.h>
 #include <maya/MTime.h>
+
+// The host reads plug-ins' identities; it is not a plug-in itself.
+#define MNoPluginEntry
+#define MNoVersionString
+#include <maya/MFnPlugin.h>
 
 #include <fstream>
 #include <set>

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <vector>
 #include <unistd.h>
 
 namespace viewtest {
@@ -25,9 +27,27 @@ createNode fixtureLine -n "markerShape" -p "marker";
 	setAttr ".length" 5;
 )";
 
+namespace {
+
+// Removes the process's temporary files when it ends.
+struct TempFiles {
+    std::vector<std::string> paths;
+    ~TempFiles() {
+        for (const std::string& path : paths)
+            std::remove(path.c_str());
+    }
+};
+
+TempFiles tempFiles;
+
+} // namespace
+
 std::string tempPath(const std::string& name) {
     // ctest runs tests in parallel processes: keep their files apart.
-    return ::testing::TempDir() + "quillomar_view_" + std::to_string(getpid()) + "_" + name;
+    const std::string path =
+        ::testing::TempDir() + "quillomar_view_" + std::to_string(getpid()) + "_" + name;
+    tempFiles.paths.push_back(path);
+    return path;
 }
 
 std::string writeTempFile(const std::string& name, const std::string& text) {

@@ -66,14 +66,17 @@ TEST(QuillomarView, DrawsTheSceneIntoAPng) {
 
 TEST(QuillomarView, FramesGoToNumberedFiles) {
     const std::string pattern = viewtest::tempPath("cli_frame.%04d.png");
+    for (const char* frame : {"0003", "0004", "0005"})
+        viewtest::tempPath(std::string("cli_frame.") + frame + ".png"); // removed at exit
     const ToolRun run = runView(sceneFile() + " " + kPlugin +
-                            " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
+                                " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0003.png")));
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0004.png")));
     EXPECT_FALSE(fileExists(viewtest::tempPath("cli_frame.0005.png")));
 
-    const ToolRun noNumber = runView(sceneFile() + " --frames 1:2 -o " + viewtest::tempPath("x.png"));
+    const ToolRun noNumber =
+        runView(sceneFile() + " --frames 1:2 -o " + viewtest::tempPath("x.png"));
     EXPECT_EQ(noNumber.exitCode, 2);
     EXPECT_NE(noNumber.output.find("needs a frame number"), std::string::npos) << noNumber.output;
     const ToolRun badConversion = runView(sceneFile() + " -o " + viewtest::tempPath("%s.png"));

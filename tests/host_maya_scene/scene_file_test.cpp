@@ -109,7 +109,9 @@ TEST_F(SceneFile, BadLinesAreReportedWithFileAndLineAndSkipped) {
                            "\tsetAttr \".lb\" -type \"string\" \"never closed;\n"
                            "createNode allKinds -n j;\n"
                            "\tsetAttr \".ro\"\n\t\t0.75;\n"
-                           "connectAttr \"k.cn\" \"nobody.cn\";\n";
+                           "connectAttr \"k.cn\" \"nobody.cn\";\n"
+                           "createNode noSuchType -n ghost;\n"
+                           "\tsetAttr \".ro\" 0.5;\n";
     testing::internal::CaptureStderr();
     ASSERT_TRUE(MFileIO::open(path.c_str()));
     const std::string messages = testing::internal::GetCapturedStderr();
@@ -120,7 +122,11 @@ TEST_F(SceneFile, BadLinesAreReportedWithFileAndLineAndSkipped) {
     EXPECT_NE(messages.find(path + ":7: unterminated string"), std::string::npos) << messages;
     EXPECT_NE(messages.find(path + ":11: connectAttr:"), std::string::npos) << messages;
     EXPECT_EQ(number("k.cn"), 5.0);
-    EXPECT_EQ(number("j.ro"), 0.75);
+    EXPECT_NE(messages.find(path + ":12: createNode: Unknown object type: noSuchType"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find(path + ":13: setAttr:"), std::string::npos) << messages;
+    EXPECT_EQ(number("j.ro"), 0.75); // the failed node's values do not land on the one before
     EXPECT_EQ(hostkit::displayStatus(MDagPath()), M3dView::kDormant);
 
     EXPECT_FALSE(MFileIO::open("/no/such/dir/scene.ma"));

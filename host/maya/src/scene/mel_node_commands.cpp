@@ -29,6 +29,8 @@ std::string nameOf(const MObject& node) {
 // use it for nodes every scene has.
 MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
                    std::string& error) {
+    // Until this succeeds, relative names must not reach the node created before.
+    session.current = MObject();
     if (args.positional().size() != 1) {
         error = "needs exactly one node type";
         return MS::kInvalidParameter;

@@ -16,6 +16,7 @@ namespace scene {
 namespace {
 
 MStatus select(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
+    session.current = MObject();
     MSelectionList named;
     for (const MelWord& word : args.positional())
         if (!named.add(word.text.c_str())) {

@@ -61,11 +61,16 @@ TEST_F(Dag, ParentsChildrenAndReparenting) {
     std::string error;
     EXPECT_FALSE(hostkit::runMel("parent a b", &error)); // under its own child
     EXPECT_FALSE(hostkit::runMel("parent a m", &error)); // a shape has no children
-    mel("parent -w b");
+    mel("setAttr a.t -type double3 5 0 0; setAttr a.rz 90; setAttr b.tx 1");
+    const MPoint before = MPoint() * pathOf("m").inclusiveMatrix();
+    mel("parent -w b"); // keeps b where it is in the world
     EXPECT_EQ(a.childCount(), 0u);
     EXPECT_STREQ(pathOf("m").fullPathName().asChar(), "|b|m");
-    mel("parent b a");
+    expectPoint(MPoint() * pathOf("m").inclusiveMatrix(), before.x, before.y, before.z);
+    EXPECT_NEAR(number("b.rz"), 90.0, 1e-9);
+    mel("parent -r b a"); // keeps b's own channels
     EXPECT_STREQ(pathOf("m").fullPathName().asChar(), "|a|b|m");
+    EXPECT_NEAR(number("b.tx"), 5.0, 1e-9);
 
     // Deleting a node leaves no dangling child or parent.
     ASSERT_TRUE(hostkit::deleteNode(node("b")));

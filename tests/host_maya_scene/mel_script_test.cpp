@@ -101,3 +101,19 @@ TEST(TransformMath, ScalesThenRotatesXYZThenTranslates) {
     EXPECT_NEAR(q[1], 20, 1e-12);
     EXPECT_NEAR(q[2], 30, 1e-12);
 }
+
+TEST(TransformMath, DecomposingGivesChannelsThatComposeTheSameMatrix) {
+    const double cases[][9] = {{1, 2, 3, 10, -20, 30, 1, 2, 3},
+                               {0, 0, 0, 170, 45, -100, 0.5, 0.5, 4},
+                               {-4, 0, 1, 30, 90, 0, 1, 1, 1},
+                               {0, 0, 0, 0, 0, 0, -2, 1, 1}};
+    for (const auto& c : cases) {
+        double m[4][4], t[3], r[3], s[3], back[4][4];
+        composeTransform(c, c + 3, c + 6, m);
+        decomposeTransform(m, t, r, s);
+        composeTransform(t, r, s, back);
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                EXPECT_NEAR(back[i][j], m[i][j], 1e-9) << c[3] << " " << c[4] << " " << c[5];
+    }
+}

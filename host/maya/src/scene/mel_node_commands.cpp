@@ -1,10 +1,12 @@
 // createNode, parent, deformer, makePaintable.
 #include "scene/builtin_mesh.h"
+#include "scene/builtin_transform.h"
 #include "scene/dag.h"
 #include "scene/mel_commands.h"
 #include "scene/node_factory.h"
 #include "scene/paintable.h"
 #include "scene/selection.h"
+#include "scene/transform_math.h"
 
 #include <hostkit/host.h>
 #include <maya/MDagPath.h>
@@ -65,8 +67,22 @@ MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
     return MS::kSuccess;
 }
 
-// Children keep their local channels (the stand-in does not re-solve them to hold their world
-// position).
+// Keeps a transform's world placement under its new parent (the default, -a); with -r it keeps
+// its own channels instead.
+void keepWorldPlacement(const MObject& child, const MMatrix& world, const MObject& newParent) {
+    if (!isTransformNode(child))
+        return;
+    MMatrix local = world * pathMatrix(dagPathTo(newParent)).inverse();
+    double t[3], r[3], s[3];
+    decomposeTransform(local.matrix, t, r, s);
+    const TransformNode::Channels& c = TransformNode::channels();
+    for (int i = 0; i < 3; ++i) {
+        MPlug(child, c.translate[i]).setValue(t[i]);
+        MPlug(child, c.rotate[i]).setValue(r[i]);
+        MPlug(child, c.scale[i]).setValue(s[i]);
+    }
+}
+
 MStatus parent(const MelArgs& args, MelSession&, MelResult& result, std::string& error) {
     if (args.has("addObject") || args.has("shape")) {
         error = "instancing (-add, -shape) is not supported";
@@ -89,9 +105,12 @@ MStatus parent(const MelArgs& args, MelSession&, MelResult& result, std::string&
         MObject child = resolveNode(word.text, error);
         if (child.isNull())
             return MS::kInvalidParameter;
+        const MMatrix world = pathMatrix(dagPathTo(child));
         MStatus status = reparent(child, newParent, &error);
         if (!status)
             return status;
+        if (!args.has("relative"))
+            keepWorldPlacement(child, world, newParent);
         result.strings.push_back(nameOf(child));
     }
     return MS::kSuccess;

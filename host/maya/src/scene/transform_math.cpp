@@ -1,5 +1,6 @@
 #include "scene/transform_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scene {
@@ -52,6 +53,39 @@ void composeTransform(const double translate[3], const double rotateDegrees[3],
     multiply(out, r, out);
     for (int i = 0; i < 3; ++i)
         out[3][i] += translate[i];
+}
+
+void decomposeTransform(const double m[4][4], double translate[3], double rotateDegrees[3],
+                        double scale[3]) {
+    double r[3][3];
+    for (int i = 0; i < 3; ++i) {
+        translate[i] = m[3][i];
+        scale[i] = std::sqrt(m[i][0] * m[i][0] + m[i][1] * m[i][1] + m[i][2] * m[i][2]);
+        for (int j = 0; j < 3; ++j)
+            r[i][j] = scale[i] > 0.0 ? m[i][j] / scale[i] : (i == j ? 1.0 : 0.0);
+    }
+    const double det = r[0][0] * (r[1][1] * r[2][2] - r[1][2] * r[2][1]) -
+                       r[0][1] * (r[1][0] * r[2][2] - r[1][2] * r[2][0]) +
+                       r[0][2] * (r[1][0] * r[2][1] - r[1][1] * r[2][0]);
+    if (det < 0.0) {
+        scale[0] = -scale[0];
+        for (double& v : r[0])
+            v = -v;
+    }
+    // R = Rx(a) Ry(b) Rz(c): r[0][2] = -sin b, r[1][2] = sin a cos b, r[2][2] = cos a cos b,
+    // r[0][1] = cos b sin c, r[0][0] = cos b cos c.
+    const double sb = std::clamp(-r[0][2], -1.0, 1.0);
+    double a, b = std::asin(sb), c;
+    if (std::fabs(sb) < 1.0 - 1e-12) {
+        a = std::atan2(r[1][2], r[2][2]);
+        c = std::atan2(r[0][1], r[0][0]);
+    } else {
+        a = std::atan2(r[1][0] * sb, r[1][1]);
+        c = 0.0;
+    }
+    rotateDegrees[0] = a * 180.0 / M_PI;
+    rotateDegrees[1] = b * 180.0 / M_PI;
+    rotateDegrees[2] = c * 180.0 / M_PI;
 }
 
 } // namespace scene

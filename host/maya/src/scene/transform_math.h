@@ -8,4 +8,9 @@ namespace scene {
 void composeTransform(const double translate[3], const double rotateDegrees[3],
                       const double scale[3], double out[4][4]);
 
+// The channels of a matrix made by composeTransform (no shear). A mirrored matrix gets a
+// negative X scale; at +-90 degrees about Y the Z angle is taken as 0.
+void decomposeTransform(const double m[4][4], double translate[3], double rotateDegrees[3],
+                        double scale[3]);
+
 } // namespace scene

@@ -37,10 +37,10 @@ int Recorder::count(const std::string& name) const {
         std::count_if(calls_.begin(), calls_.end(), [&](const Call& c) { return c.name == name; }));
 }
 
-std::vector<Batch> Recorder::batches() const {
+std::vector<Batch> groupBatches(const std::vector<Call>& calls) {
     std::vector<Batch> result;
     bool open = false;
-    for (const Call& call : calls_) {
+    for (const Call& call : calls) {
         if (call.name == "glBegin") {
             result.push_back(Batch{static_cast<unsigned>(call.args.at(0)), {}});
             open = true;

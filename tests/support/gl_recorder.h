@@ -21,6 +21,9 @@ struct Batch {
     std::vector<std::array<double, 3>> vertices;
 };
 
+// glBegin/glEnd pairs with their vertices (glVertex2/3 f/d) among `calls`, in order.
+std::vector<Batch> groupBatches(const std::vector<Call>& calls);
+
 // Records while it lives (only one at a time); calls made before or after are not kept.
 class Recorder {
 public:
@@ -32,8 +35,7 @@ public:
     void stop();
     const std::vector<Call>& calls() const { return calls_; }
     int count(const std::string& name) const;
-    // glBegin/glEnd pairs with their vertices (glVertex2/3 f/d), in order.
-    std::vector<Batch> batches() const;
+    std::vector<Batch> batches() const { return groupBatches(calls_); }
     // The characters passed to glutBitmapCharacter, in order.
     std::string bitmapText() const;
 

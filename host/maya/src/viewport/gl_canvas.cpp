@@ -84,7 +84,7 @@ quillomar::Image GlCanvas::image() {
 
 std::vector<FeedbackRecord> GlCanvas::capture(const std::function<void()>& draw) {
     makeCurrent();
-    constexpr std::size_t kLargest = std::size_t(1) << 28;
+    constexpr std::size_t kLargest = std::size_t(1) << 26; // 256 MiB of floats
     std::vector<GLfloat> buffer(std::size_t(1) << 16);
     for (;;) {
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());

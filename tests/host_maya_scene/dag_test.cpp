@@ -5,7 +5,10 @@
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MFloatMatrix.h>
 #include <maya/MPoint.h>
+
+#include <cmath>
 
 namespace {
 
@@ -142,4 +145,29 @@ TEST_F(Dag, HostHelpersListCamerasMeshesAndLocators) {
     EXPECT_FALSE(locators[0].visible);
     EXPECT_TRUE(locators[1].visible);
     EXPECT_NE(locators[1].node, nullptr);
+}
+
+TEST_F(Dag, CameraFieldOfViewAndProjectionFollowTheLens) {
+    mel("createNode transform -n cam; createNode camera -n camShape -p cam;"
+        "setAttr camShape.fl 25.4; setAttr camShape.cap -type double2 2 1;"
+        "setAttr camShape.ncp 1; setAttr camShape.fcp 101");
+    MFnCamera camera(node("camShape"));
+    // A 2 inch (50.8 mm) gate behind a 25.4 mm lens: tan(h/2) = 1, tan(v/2) = 0.5.
+    EXPECT_NEAR(camera.horizontalFieldOfView(), M_PI / 2, 1e-12);
+    EXPECT_NEAR(std::tan(camera.verticalFieldOfView() / 2), 0.5, 1e-12);
+    MFloatMatrix p = camera.projectionMatrix();
+    EXPECT_NEAR(p(0, 0), 1.0, 1e-6);
+    EXPECT_NEAR(p(1, 1), 2.0, 1e-6);
+    EXPECT_NEAR(p(2, 3), -1.0, 1e-6);
+    // A point on the near plane maps to depth -1, one on the far plane to +1.
+    auto depth = [&p](double z) {
+        const double clipZ = z * p(2, 2) + p(3, 2), clipW = z * p(2, 3) + p(3, 3);
+        return clipZ / clipW;
+    };
+    EXPECT_NEAR(depth(-1.0), -1.0, 1e-5);
+    EXPECT_NEAR(depth(-101.0), 1.0, 1e-5);
+    mel("setAttr camShape.o yes; setAttr camShape.ow 10");
+    p = camera.projectionMatrix();
+    EXPECT_NEAR(p(0, 0), 0.2, 1e-6);
+    EXPECT_NEAR(p(1, 1), 0.4, 1e-6);
 }

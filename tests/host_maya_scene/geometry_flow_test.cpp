@@ -69,8 +69,15 @@ TEST_F(GeometryFlow, CurveCVsFlowIntoAConnectedTypedAttribute) {
     MFnNurbsCurveData owner;
     MObject created = owner.create();
     MFnNurbsCurve().create(cvs, MDoubleArray(), 1, MFnNurbsCurve::kOpen, false, false, created);
+    MFnNurbsCurve shape(MDagPath::getAPathTo(node("curve1")));
+    cvs.append(MPoint(9, 9, 9));
+    cvs.append(MPoint(7, 7, 7));
+    ASSERT_TRUE(shape.setCVs(cvs)); // the shape's own curve, while nothing feeds it
+    EXPECT_EQ(MFnNurbsCurve(plug("k.curve").asMObject()).numCVs(), 4);
     ASSERT_TRUE(plug("curve1Shape.create").setValue(created));
     EXPECT_EQ(MFnNurbsCurve(plug("k.curve").asMObject()).numCVs(), 2);
+    mel("createNode nurbsCurve -n feeder; connectAttr feeder.local curve1Shape.create");
+    EXPECT_FALSE(shape.setCVs(cvs)); // fed: not editable
 }
 
 TEST_F(GeometryFlow, CurvesCanBeBuiltThroughEditPointsAndRejectBadInput) {
@@ -164,6 +171,10 @@ TEST_F(GeometryFlow, DeformerSitsBetweenAnOriginalShapeAndTheMesh) {
     // Only visible, final shapes are listed for drawing.
     ASSERT_EQ(hostkit::meshes().size(), 1u);
     EXPECT_EQ(hostkit::meshes()[0].points[2][1], 1.0);
+
+    // The deformed shape is fed by the deformer: its own points cannot be edited.
+    MFnMesh deformed(MDagPath::getAPathTo(node("meshShape1")));
+    EXPECT_FALSE(deformed.setPoints(lifted, MSpace::kWorld));
 
     std::string error;
     EXPECT_FALSE(hostkit::runMel("deformer -type allKinds quad", &error));

@@ -48,11 +48,10 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
     EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
 }
 
-TEST(QuillomarView, DrawsTheSceneIntoAPng) {
+TEST(QuillomarView, DrawsTheSceneIntoAPngThroughItsOnlyPerspectiveCamera) {
     const std::string out = viewtest::tempPath("cli_view.png");
     std::remove(out.c_str());
-    const ToolRun run =
-        runView(sceneFile() + " " + kPlugin + " --camera shotCam --size 200x200 -o " + out);
+    const ToolRun run = runView(sceneFile() + " " + kPlugin + " --size 200x200 -o " + out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     quillomar::Image image;
     ASSERT_TRUE(quillomar::readPng(out, image));

@@ -6,6 +6,7 @@
 #include <maya/MAnimControl.h>
 #include <maya/MFileIO.h>
 #include <maya/MFnCamera.h>
+#include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
 
@@ -43,11 +44,11 @@ std::string defaultCamera() {
     for (const MObject& node : hostkit::allNodes()) {
         if (!node.hasFn(MFn::kCamera) || MFnCamera(node).isOrtho())
             continue;
-        const std::string shape = MFnDependencyNode(node).name().asChar();
-        if (shape == "perspShape")
+        const MFnDagNode shape(node);
+        if (shape.parentCount() > 0 && MFnDependencyNode(shape.parent(0)).name() == "persp")
             return "persp";
         if (first.empty())
-            first = shape;
+            first = shape.name().asChar();
     }
     if (first.empty())
         throw RunError("the scene has no perspective camera; name one with --camera");

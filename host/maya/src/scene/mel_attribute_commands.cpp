@@ -148,15 +148,15 @@ const std::pair<const char*, MFnData::Type> kDataTypes[] = {{"string", MFnData::
                                                             {"mesh", MFnData::kMesh}};
 
 // "A:B:C" or "A=1:B=5": fields numbered from 0, or by their "=value".
-bool addEnumFields(MFnEnumAttribute& fn, const std::string& spec, std::string& error) {
+bool addEnumFields(MFnEnumAttribute& fn, const std::string& fields, std::string& error) {
     int value = 0;
     size_t start = 0;
-    while (start <= spec.size() && !spec.empty()) {
-        size_t end = spec.find(':', start);
-        std::string field = spec.substr(start, end == std::string::npos ? end : end - start);
+    while (start <= fields.size() && !fields.empty()) {
+        size_t end = fields.find(':', start);
+        std::string field = fields.substr(start, end == std::string::npos ? end : end - start);
         size_t eq = field.find('=');
         if (eq != std::string::npos) {
-            if (!parseInt(field.substr(eq + 1), value)) {
+            if (!parseInt(field.substr(eq + 1), value) || value < -32768 || value > 32767) {
                 error = "bad enum field '" + field + "'";
                 return false;
             }

@@ -168,9 +168,13 @@ TEST_F(GeometryFlow, DeformerSitsBetweenAnOriginalShapeAndTheMesh) {
     EXPECT_NEAR(lifted[2].y, 1.0, 1e-9);
     EXPECT_NEAR(lifted[2].z, 3.0, 1e-9);
     EXPECT_NEAR(original[2].y, 0.0, 1e-9);
-    // Only visible, final shapes are listed for drawing.
-    ASSERT_EQ(hostkit::meshes().size(), 1u);
-    EXPECT_EQ(hostkit::meshes()[0].points[2][1], 1.0);
+    // Both shapes are listed; only the final one is drawn.
+    auto meshes = hostkit::meshes();
+    ASSERT_EQ(meshes.size(), 2u);
+    EXPECT_TRUE(meshes[0].visible);
+    EXPECT_EQ(meshes[0].points[2][1], 1.0);
+    EXPECT_FALSE(meshes[1].visible);
+    EXPECT_TRUE(meshes[1].shape.node() == orig);
 
     // The deformed shape is fed by the deformer: its own points cannot be edited.
     MFnMesh deformed(MDagPath::getAPathTo(node("meshShape1")));

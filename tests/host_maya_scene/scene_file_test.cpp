@@ -169,7 +169,8 @@ TEST_F(SceneFile, MeshesCurvesAndDeformersSurviveASaveAndLoad) {
     ASSERT_TRUE(plug("quadShape.inMesh").connectedTo(sources, true, false));
     EXPECT_STREQ(sources[0].name().asChar(), "up.outputGeometry[0]");
     auto meshes = hostkit::meshes();
-    ASSERT_EQ(meshes.size(), 1u);
+    ASSERT_EQ(meshes.size(), 2u);
+    ASSERT_TRUE(meshes[0].visible);
     ASSERT_EQ(meshes[0].points.size(), 4u);
     EXPECT_EQ(meshes[0].points[2][1], 1.0); // lifted once, from the original shape's points
     EXPECT_EQ(meshes[0].faces, (std::vector<std::vector<int>>{{0, 3, 2, 1}}));

@@ -49,8 +49,8 @@ struct MeshInfo {
     std::vector<std::array<double, 3>> points;        // object space
     std::vector<std::vector<int>> faces;              // vertex ids per face
     std::vector<std::array<double, 3>> vertexNormals; // object space, angle-weighted
+    bool visible = false; // drawn: visible along its path and not an intermediate shape
 };
-// Mesh shapes that are drawn: visible and not intermediate.
 std::vector<MeshInfo> meshes();
 
 struct LocatorInfo {

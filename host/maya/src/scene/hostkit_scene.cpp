@@ -130,11 +130,12 @@ std::vector<MeshInfo> meshes() {
         MPointArray points;
         MIntArray counts, connects;
         MFloatVectorArray normals;
-        if (!path.isVisible() || fn.isIntermediateObject() || !fn.getPoints(points) ||
-            !fn.getVertices(counts, connects) || !fn.getVertexNormals(true, normals))
+        if (!fn.getPoints(points) || !fn.getVertices(counts, connects) ||
+            !fn.getVertexNormals(true, normals))
             return;
         MeshInfo mesh;
         mesh.shape = path;
+        mesh.visible = path.isVisible() && !fn.isIntermediateObject();
         mesh.world = path.inclusiveMatrix();
         for (unsigned int i = 0; i < points.length(); ++i) {
             mesh.points.push_back({points[i].x, points[i].y, points[i].z});

@@ -10,6 +10,8 @@
 #include <maya/MPxGeometryFilter.h>
 #include <maya/MPxLocatorNode.h>
 
+#include <string>
+
 namespace mcore {
 
 namespace {
@@ -30,12 +32,21 @@ MObject hostMatrix(const char* longName, const char* shortName, bool array) {
     return attr;
 }
 
-MObject triple(const char* longName, const char* shortName, const char* childLong[3],
-               const char* childShort[3], double defaultValue) {
+// A compound of three doubles named name + X/Y/Z (short: shortName's stem + x/y/z); the
+// children go to the statics given.
+MObject triple(const char* longName, const char* shortName, const char* childStem,
+               double defaultValue, MObject* children[3]) {
     MFnNumericAttribute fn;
     MObject kids[3];
-    for (int k = 0; k < 3; ++k)
-        kids[k] = fn.create(childLong[k], childShort[k], MFnNumericData::kDouble, defaultValue);
+    const char axes[] = "XYZ";
+    for (int k = 0; k < 3; ++k) {
+        const std::string childLong = std::string(longName) + axes[k];
+        const std::string childShort =
+            std::string(childStem) + static_cast<char>(axes[k] - 'A' + 'a');
+        kids[k] =
+            fn.create(childLong.c_str(), childShort.c_str(), MFnNumericData::kDouble, defaultValue);
+        *children[k] = kids[k];
+    }
     return fn.create(longName, shortName, kids[0], kids[1], kids[2]);
 }
 
@@ -102,32 +113,19 @@ void createLocatorAttributes() {
     MPxLocatorNode::parentMatrix = dag.parentMatrix;
     MPxLocatorNode::parentInverseMatrix = dag.parentInverseMatrix;
 
-    const char* lpLong[3] = {"localPositionX", "localPositionY", "localPositionZ"};
-    const char* lpShort[3] = {"lpx", "lpy", "lpz"};
-    MPxLocatorNode::localPosition = triple("localPosition", "lp", lpLong, lpShort, 0.0);
-    MFnNumericAttribute localPosition(MPxLocatorNode::localPosition);
-    MPxLocatorNode::localPositionX = localPosition.child(0);
-    MPxLocatorNode::localPositionY = localPosition.child(1);
-    MPxLocatorNode::localPositionZ = localPosition.child(2);
-
-    const char* wpLong[3] = {"worldPositionX", "worldPositionY", "worldPositionZ"};
-    const char* wpShort[3] = {"wpx", "wpy", "wpz"};
-    MPxLocatorNode::worldPosition = triple("worldPosition", "wp", wpLong, wpShort, 0.0);
+    MObject* position[3] = {&MPxLocatorNode::localPositionX, &MPxLocatorNode::localPositionY,
+                            &MPxLocatorNode::localPositionZ};
+    MPxLocatorNode::localPosition = triple("localPosition", "lp", "lp", 0.0, position);
+    MObject* world[3] = {&MPxLocatorNode::worldPositionX, &MPxLocatorNode::worldPositionY,
+                         &MPxLocatorNode::worldPositionZ};
+    MPxLocatorNode::worldPosition = triple("worldPosition", "wp", "wp", 0.0, world);
     MFnNumericAttribute worldPosition(MPxLocatorNode::worldPosition);
     worldPosition.setArray(true);
     worldPosition.setWritable(false);
     worldPosition.setStorable(false);
-    MPxLocatorNode::worldPositionX = worldPosition.child(0);
-    MPxLocatorNode::worldPositionY = worldPosition.child(1);
-    MPxLocatorNode::worldPositionZ = worldPosition.child(2);
-
-    const char* lsLong[3] = {"localScaleX", "localScaleY", "localScaleZ"};
-    const char* lsShort[3] = {"lsx", "lsy", "lsz"};
-    MPxLocatorNode::localScale = triple("localScale", "los", lsLong, lsShort, 1.0);
-    MFnNumericAttribute localScale(MPxLocatorNode::localScale);
-    MPxLocatorNode::localScaleX = localScale.child(0);
-    MPxLocatorNode::localScaleY = localScale.child(1);
-    MPxLocatorNode::localScaleZ = localScale.child(2);
+    MObject* scale[3] = {&MPxLocatorNode::localScaleX, &MPxLocatorNode::localScaleY,
+                         &MPxLocatorNode::localScaleZ};
+    MPxLocatorNode::localScale = triple("localScale", "los", "ls", 1.0, scale);
 }
 
 void createGeometryFilterAttributes() {

@@ -86,12 +86,7 @@ MStatus MFnPlugin::registerNode(const MString& typeName, const MTypeId& typeId,
                                 MPxNode::Type type, const MString* classification) {
     if (!pluginOf(fObject))
         return MS::kFailure;
-    auto nodeType = std::make_shared<NodeType>();
-    nodeType->name = typeName.asChar();
-    nodeType->id = typeId;
-    nodeType->creator = creatorFunction;
-    nodeType->initialize = initFunction;
-    nodeType->kind = type;
+    auto nodeType = makeNodeType(typeName, typeId, creatorFunction, initFunction, type);
     nodeType->plugin = fObject;
     nodeType->classification = classification ? classification->asChar() : "";
     return Registry::instance().registerType(std::move(nodeType));

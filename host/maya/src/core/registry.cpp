@@ -91,14 +91,21 @@ MStatus Registry::deregisterType(const MTypeId& id, const MObject& plugin) {
 MStatus registerBuiltinNodeType(const MString& typeName, const MTypeId& typeId,
                                 MCreatorFunction creator, MInitializeFunction initialize,
                                 MPxNode::Type kind, const std::vector<MFn::Type>& fnTypes) {
+    auto type = makeNodeType(typeName, typeId, creator, initialize, kind);
+    type->fnTypes = fnTypes.empty() ? std::vector<MFn::Type>{MFn::kDependencyNode} : fnTypes;
+    return Registry::instance().registerType(std::move(type));
+}
+
+std::shared_ptr<NodeType> makeNodeType(const MString& typeName, const MTypeId& typeId,
+                                       MCreatorFunction creator, MInitializeFunction initialize,
+                                       MPxNode::Type kind) {
     auto type = std::make_shared<NodeType>();
     type->name = typeName.asChar();
     type->id = typeId;
     type->creator = creator;
     type->initialize = initialize;
     type->kind = kind;
-    type->fnTypes = fnTypes.empty() ? std::vector<MFn::Type>{MFn::kDependencyNode} : fnTypes;
-    return Registry::instance().registerType(std::move(type));
+    return type;
 }
 
 std::vector<MFn::Type> fnTypesOf(MPxNode::Type kind) {

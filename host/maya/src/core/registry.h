@@ -34,6 +34,9 @@ private:
     NodeType* initializing_ = nullptr;
 };
 
+std::shared_ptr<NodeType> makeNodeType(const MString& typeName, const MTypeId& typeId,
+                                       MCreatorFunction creator, MInitializeFunction initialize,
+                                       MPxNode::Type kind);
 // MFn types of nodes of a plug-in node kind.
 std::vector<MFn::Type> fnTypesOf(MPxNode::Type kind);
 // Adds the attributes a base class contributes (DAG, locator, geometry filter, deformer).

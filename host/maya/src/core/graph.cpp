@@ -146,6 +146,12 @@ Value* Graph::evaluate(const PlugPath& raw, bool create) {
     if (!node || !node->alive || !attr)
         return nullptr;
     if (node->evaluating.insert(attr).second) {
+        // Released however the evaluation ends, so a failing compute cannot wedge the plug.
+        struct Release {
+            Node* node;
+            const Attribute* attr;
+            ~Release() { node->evaluating.erase(attr); }
+        } release{node, attr};
         pullConnections(node, path);
         if (const HostEvaluator* evaluator = evaluatorFor(attr)) {
             MDataBlock block = MDataHandleAccess::block(node);
@@ -153,7 +159,6 @@ Value* Graph::evaluate(const PlugPath& raw, bool create) {
         } else {
             computeDirty(node, path);
         }
-        node->evaluating.erase(attr);
     }
     return resolve(path, create);
 }

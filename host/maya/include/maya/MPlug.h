@@ -44,7 +44,8 @@ public:
     bool connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* ReturnStatus = NULL) const;
 
     // Arrays are sparse: the logical index is the user-visible one, the physical index
-    // counts existing elements in ascending logical order.
+    // counts existing elements in ascending logical order. A computed array that is out of
+    // date is computed before its elements are counted or walked.
     unsigned int numElements(MStatus* ReturnStatus = NULL) const;
     unsigned int evaluateNumElements(MStatus* ReturnStatus = NULL) const;
     unsigned int getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus = NULL);

@@ -1,7 +1,11 @@
 // Connections between plugs, plug names and addressing plugs by name.
 #include "test_nodes.h"
 
+#include "core/internal.h"
+
 #include <hostkit/host.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MFnNumericAttribute.h>
 #include <maya/MPlug.h>
 #include <maya/MPlugArray.h>
 
@@ -104,4 +108,47 @@ TEST_F(Connections, PathsAddressChildrenElementsAndShortNames) {
     ASSERT_TRUE(hostkit::getAttrString("k.tx", text));
     EXPECT_EQ(text, "label");
     (void)kinds;
+}
+
+namespace {
+
+// Records the connection callbacks; its "inputs" elements go away when disconnected.
+struct Watcher : MPxNode {
+    static MObject inputs;
+    std::vector<std::string> events;
+    MStatus connectionMade(const MPlug& plug, const MPlug& other, bool asSrc) override {
+        events.push_back("made " + std::string(plug.name().asChar()) + " " + other.name().asChar() +
+                         (asSrc ? " as source" : ""));
+        return MS::kUnknownParameter;
+    }
+    MStatus connectionBroken(const MPlug& plug, const MPlug& other, bool asSrc) override {
+        events.push_back("broken " + std::string(plug.name().asChar()) + " " +
+                         other.name().asChar() + (asSrc ? " as source" : ""));
+        return MS::kUnknownParameter;
+    }
+    static MStatus initialize() {
+        MFnNumericAttribute fn;
+        inputs = fn.create("inputs", "ins", MFnNumericData::kFloat, 0.0);
+        fn.setArray(true);
+        fn.setDisconnectBehavior(MFnAttribute::kDelete);
+        return addAttribute(inputs);
+    }
+};
+MObject Watcher::inputs;
+
+} // namespace
+
+TEST_F(Connections, NodesHearOfConnectionsAndDeleteBehaviourRemovesElements) {
+    static const bool registered = mcore::registerBuiltinNodeType(
+        "watcher", MTypeId(0x7F2F4), [] { return static_cast<void*>(new Watcher()); },
+        Watcher::initialize, MPxNode::kDependNode, {MFn::kPluginDependNode, MFn::kDependencyNode});
+    ASSERT_TRUE(registered);
+    MObject node = hostkit::createNode("watcher", "w");
+    auto* watcher = static_cast<Watcher*>(MFnDependencyNode(node).userNode());
+    ASSERT_TRUE(hostkit::connectAttr("one.sum", "w.inputs[4]"));
+    EXPECT_EQ(MPlug(node, Watcher::inputs).numElements(), 1u);
+    ASSERT_TRUE(hostkit::disconnectAttr("one.sum", "w.inputs[4]"));
+    EXPECT_EQ(MPlug(node, Watcher::inputs).numElements(), 0u) << "deleted on disconnect";
+    EXPECT_EQ(watcher->events,
+              (std::vector<std::string>{"made w.inputs[4] one.sum", "broken w.inputs[4] one.sum"}));
 }

@@ -7,6 +7,8 @@
 #include <maya/MArrayDataBuilder.h>
 #include <maya/MArrayDataHandle.h>
 #include <maya/MDataBlock.h>
+#include <maya/MFnCompoundAttribute.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MIntArray.h>
 #include <maya/MPlug.h>
@@ -142,4 +144,31 @@ TEST(ArrayHandles, CursorWalksLogicalIndicesAndBuilderAppends) {
     EXPECT_EQ(out[9].asInt(), 9);
     EXPECT_EQ(out[10].asInt(), 100);
     EXPECT_EQ(out[11].asInt(), 300);
+}
+
+TEST(ArrayHandles, ArraysInsideCompoundElementsOpenFromTheirChildHandle) {
+    coretest::prepareScene();
+    MObject node = hostkit::createNode("kinds", "k");
+    // Builders work on the array of a compound element too, as deformers' weight lists do.
+    MFnCompoundAttribute list;
+    MFnNumericAttribute numeric;
+    MObject weight = numeric.create("weight", "wt", MFnNumericData::kFloat, 1.0);
+    numeric.setArray(true);
+    numeric.setUsesArrayDataBuilder(true);
+    MObject entries = list.create("entries", "en");
+    list.addChild(weight);
+    list.setArray(true);
+    ASSERT_TRUE(MFnDependencyNode(node).addAttribute(entries));
+    ASSERT_TRUE(hostkit::setAttr("k.entries[2].weight[5]", 0.5));
+    MArrayDataHandle weights(MPlug(node, entries)[2].asMDataHandle().child(weight));
+    ASSERT_EQ(weights.elementCount(), 1u);
+    EXPECT_EQ(weights.elementIndex(), 5u);
+    MArrayDataBuilder builder = weights.builder();
+    builder.addElement(1).set(0.25f);
+    ASSERT_TRUE(weights.set(builder));
+    MPlug plug = hostkit::findPlug("k.entries[2].weight");
+    ASSERT_EQ(plug.numElements(), 2u);
+    EXPECT_FLOAT_EQ(plug[1].asFloat(), 0.25f);
+    EXPECT_FLOAT_EQ(plug[5].asFloat(), 0.5f);
+    EXPECT_EQ(plug[5].name(), "k.entries[2].weight[5]");
 }

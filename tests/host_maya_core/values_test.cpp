@@ -1,5 +1,6 @@
 // Value types with behaviour of their own: status reports, strings, time, matrices, vectors.
 #include <maya/MBoundingBox.h>
+#include <maya/MColor.h>
 #include <maya/MFloatVector.h>
 #include <maya/MMatrix.h>
 #include <maya/MStatus.h>
@@ -88,4 +89,29 @@ TEST(Math, ZeroVectorsNormalizeToZeroAndBoxesOrderTheirCorners) {
     EXPECT_EQ(box.max(), MPoint(1, 1, 2));
     EXPECT_DOUBLE_EQ(box.depth(), 4.0);
     EXPECT_TRUE(box.contains(MPoint(0, 0, 0)));
+}
+
+TEST(Math, ColoursConvertBetweenModelsAndBoxesFollowTransforms) {
+    MColor orange(MColor::kHSV, 30.0f, 1.0f, 1.0f);
+    EXPECT_TRUE(orange.isEquivalent(MColor(1.0f, 0.5f, 0.0f)));
+    float h = 0, s = 0, v = 0;
+    orange.get(MColor::kHSV, h, s, v);
+    EXPECT_NEAR(h, 30.0f, 1e-4);
+    EXPECT_NEAR(s, 1.0f, 1e-6);
+    EXPECT_TRUE(MColor(MColor::kRGB, static_cast<unsigned char>(255), 0, 0)
+                    .isEquivalent(MColor(1.0f, 0.0f, 0.0f)));
+
+    MBoundingBox box(MPoint(-1, -1, -1), MPoint(1, 1, 1));
+    MMatrix turn; // 90 degrees about Z, then moved along X
+    turn[0][0] = 0;
+    turn[0][1] = 1;
+    turn[1][0] = -1;
+    turn[1][1] = 0;
+    turn[3][0] = 10;
+    box.expand(MPoint(2, 0, 0));
+    box.transformUsing(turn);
+    EXPECT_TRUE(box.min().isEquivalent(MPoint(9, -1, -1)));
+    EXPECT_TRUE(box.max().isEquivalent(MPoint(11, 2, 1)));
+    EXPECT_TRUE(box.intersects(MBoundingBox(MPoint(11, 2, 1), MPoint(12, 3, 2))));
+    EXPECT_FALSE(MBoundingBox().contains(MPoint()));
 }

@@ -69,12 +69,14 @@ TEST_F(Arrays, RemovingAnElementLeavesTheOthers) {
 
 TEST_F(Arrays, ComputedArraysAreRebuiltByTheBuilderWithDenseIndices) {
     MPlug doubled(node, Echo::doubled);
-    ASSERT_EQ(doubled.numElements(), 4u) << "counting a dirty output computes it";
+    EXPECT_EQ(doubled.numElements(), 0u) << "counting what is stored computes nothing";
+    ASSERT_EQ(doubled.evaluateNumElements(), 4u) << "evaluating the count computes it";
+    EXPECT_EQ(doubled.numElements(), 4u);
     EXPECT_FLOAT_EQ(doubled[0].asFloat(), 1.0f);  // items[1] = 0.5
     EXPECT_FLOAT_EQ(doubled[3].asFloat(), 10.0f); // items[10] = 5
     // A builder replaces the array: an element the builder does not hold is gone.
     ASSERT_TRUE(hostkit::removeMultiInstance("e.items[1]"));
-    EXPECT_EQ(doubled.numElements(), 3u);
+    EXPECT_EQ(doubled.evaluateNumElements(), 3u);
     EXPECT_FLOAT_EQ(doubled[0].asFloat(), 6.0f); // items[6] = 3
 }
 
@@ -136,7 +138,7 @@ TEST(ArrayHandles, CursorWalksLogicalIndicesAndBuilderAppends) {
     hostkit::setAttr("c.out[9]", 9);
     Cursor::log.clear();
     MPlug out(node, Cursor::out);
-    ASSERT_EQ(out.numElements(), 4u);
+    ASSERT_EQ(out.evaluateNumElements(), 4u);
     EXPECT_EQ(Cursor::log, (std::vector<std::string>{"count 2", "3=30", "7=70", "jump 5 failed",
                                                      "at 7", "first 3"}));
     // The handle's builder starts from the existing elements: 9, then 10, 2, 11.

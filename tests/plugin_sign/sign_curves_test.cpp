@@ -15,7 +15,7 @@ std::vector<glrec::Batch> recordBatches(hostkit::Viewport& viewport) {
     viewport.drawLocators();
     recorder.stop();
     const auto draws = callsPerDraw(recorder.calls());
-    return draws.empty() ? std::vector<glrec::Batch>{} : batchesOf(draws.at(0));
+    return draws.empty() ? std::vector<glrec::Batch>{} : glrec::groupBatches(draws.at(0));
 }
 } // namespace
 

@@ -40,7 +40,7 @@ TEST_F(SignDraw, DefaultsDrawAUnitCircleInTheDormantColourAndRestoreTheState) {
     hostkit::Viewport viewport(kCamera, kWidth, kHeight);
     const auto draws = recordDraws(viewport);
     ASSERT_EQ(draws.size(), 1u);
-    const std::vector<glrec::Batch> batches = batchesOf(draws[0]);
+    const std::vector<glrec::Batch> batches = glrec::groupBatches(draws[0]);
     ASSERT_EQ(batches.size(), 2u); // the circle, then the (empty) line to the text position
     EXPECT_EQ(batches[0].vertices.size(), 128u);
     EXPECT_EQ(batches[1].vertices.size(), 2u);
@@ -141,7 +141,7 @@ TEST_F(SignDraw, LabelIsDrawnAtTheTextPositionOverEverything) {
     }
     EXPECT_EQ(text, "Hi!");
     // The line to the label comes last, in the label's colour.
-    const std::vector<glrec::Batch> batches = batchesOf(draws[0]);
+    const std::vector<glrec::Batch> batches = glrec::groupBatches(draws[0]);
     ASSERT_EQ(batches.size(), 2u);
     EXPECT_EQ(batches[1].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {0, 0, 2}}));
 
@@ -172,7 +172,7 @@ TEST_F(SignDraw, NoneStillDrawsTheTailLineAndTheTextLine) {
     set(sign + ".textPosition", {2, 0, 0});
     hostkit::Viewport viewport(kCamera, kWidth, kHeight);
     auto draws = recordDraws(viewport);
-    std::vector<glrec::Batch> batches = batchesOf(draws.at(0));
+    std::vector<glrec::Batch> batches = glrec::groupBatches(draws.at(0));
     ASSERT_EQ(batches.size(), 2u);
     EXPECT_EQ(batches[0].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {0, 3, 1}}));
     EXPECT_EQ(batches[1].vertices, (std::vector<std::array<double, 3>>{{0, 0, 0}, {2, 0, 0}}));
@@ -180,7 +180,7 @@ TEST_F(SignDraw, NoneStillDrawsTheTailLineAndTheTextLine) {
     set(sign + ".enableTextLine", 0);
     set(sign + ".type", 5); // not a listed value: no shape either
     draws = recordDraws(viewport);
-    batches = batchesOf(draws.at(0));
+    batches = glrec::groupBatches(draws.at(0));
     ASSERT_EQ(batches.size(), 1u);
     EXPECT_EQ(batches[0].vertices.size(), 2u);
 }

@@ -57,22 +57,6 @@ std::vector<std::vector<glrec::Call>> callsPerDraw(const std::vector<glrec::Call
     return draws;
 }
 
-std::vector<glrec::Batch> batchesOf(const std::vector<glrec::Call>& calls) {
-    std::vector<glrec::Batch> batches;
-    bool inside = false;
-    for (const glrec::Call& call : calls) {
-        if (call.name == "glBegin") {
-            batches.push_back({static_cast<unsigned>(call.args[0]), {}});
-            inside = true;
-        } else if (call.name == "glEnd") {
-            inside = false;
-        } else if (inside && call.name.rfind("glVertex3", 0) == 0) {
-            batches.back().vertices.push_back({call.args[0], call.args[1], call.args[2]});
-        }
-    }
-    return batches;
-}
-
 std::vector<std::vector<double>> argsOf(const std::vector<glrec::Call>& calls,
                                         const std::string& name) {
     std::vector<std::vector<double>> found;

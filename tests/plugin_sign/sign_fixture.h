@@ -28,8 +28,6 @@ protected:
 
 // The calls of each locator draw of a recording, split where each draw saves the GL state.
 std::vector<std::vector<glrec::Call>> callsPerDraw(const std::vector<glrec::Call>& calls);
-// The glBegin/glEnd batches within one draw's calls.
-std::vector<glrec::Batch> batchesOf(const std::vector<glrec::Call>& calls);
 // The arguments of every call of that name within one draw's calls.
 std::vector<std::vector<double>> argsOf(const std::vector<glrec::Call>& calls,
                                         const std::string& name);

@@ -44,8 +44,9 @@ public:
     bool connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* ReturnStatus = NULL) const;
 
     // Arrays are sparse: the logical index is the user-visible one, the physical index
-    // counts existing elements in ascending logical order. A computed array that is out of
-    // date is computed before its elements are counted or walked.
+    // counts existing elements in ascending logical order. numElements counts what the data
+    // block holds, as Maya's does; evaluateNumElements (and walking by physical index) first
+    // computes a computed array that is out of date.
     unsigned int numElements(MStatus* ReturnStatus = NULL) const;
     unsigned int evaluateNumElements(MStatus* ReturnStatus = NULL) const;
     unsigned int getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus = NULL);

@@ -41,10 +41,12 @@ bool alive(const PlugPath& path) {
 }
 
 // The existing elements of an array plug, bringing computed arrays up to date first.
-Value* existingElements(const PlugPath& path) {
+// `evaluate`: bring a computed array up to date first; otherwise count what the block holds.
+Value* existingElements(const PlugPath& path, bool evaluate = true) {
     if (!path.isArrayPlug() || !alive(path))
         return nullptr;
-    Value* array = Graph::instance().evaluate(path, true);
+    Value* array =
+        evaluate ? Graph::instance().evaluate(path, true) : Graph::instance().resolve(path, true);
     return array && array->arrayLevel ? array : nullptr;
 }
 
@@ -185,14 +187,20 @@ bool MPlug::isDestination(MStatus* ReturnStatus) const {
 
 // ---- arrays ------------------------------------------------------------------------------------
 
-unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
-    const Value* array = existingElements(MPlugAccess::path(*this));
+namespace {
+unsigned int countElements(const PlugPath& path, bool evaluate, MStatus* ReturnStatus) {
+    const Value* array = existingElements(path, evaluate);
     report(ReturnStatus, array != nullptr);
     return array ? static_cast<unsigned int>(array->elements.size()) : 0u;
 }
+} // namespace
+
+unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
+    return countElements(MPlugAccess::path(*this), false, ReturnStatus);
+}
 
 unsigned int MPlug::evaluateNumElements(MStatus* ReturnStatus) const {
-    return numElements(ReturnStatus);
+    return countElements(MPlugAccess::path(*this), true, ReturnStatus);
 }
 
 unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus) {

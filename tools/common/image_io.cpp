@@ -29,7 +29,8 @@ bool writePng(const Image& image, const std::string& path, std::string* error) {
     if (!stbi_write_png(path.c_str(), image.width, image.height, 4, image.rgba.data(),
                         image.width * 4)) {
         if (error)
-            *error = "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : "");
+            *error =
+                "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : "");
         return false;
     }
     return true;

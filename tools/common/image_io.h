@@ -14,7 +14,9 @@ struct Image {
     Image() = default;
     Image(int w, int h) : width(w), height(h), rgba(std::size_t(w) * std::size_t(h) * 4, 0) {}
     std::uint8_t* pixel(int x, int y) { return &rgba[(std::size_t(y) * width + x) * 4]; }
-    const std::uint8_t* pixel(int x, int y) const { return &rgba[(std::size_t(y) * width + x) * 4]; }
+    const std::uint8_t* pixel(int x, int y) const {
+        return &rgba[(std::size_t(y) * width + x) * 4];
+    }
 };
 
 // Turns an image whose first row is the bottom one (as OpenGL reads it back) upside down.

@@ -33,19 +33,38 @@ struct ChoiceResult {
     miUint outValue3;
 };
 
+// Whether `position` of an array's storage lies inside the parameter block: start and count may
+// be attached to other shaders, so only the block's own size keeps a read within it. Where the
+// renderer does not say which block is being read, positions are only kept from going below it.
+template <typename T>
+bool inBlock(const miState* state, const ChoiceParameters* parameters, const T* storage,
+             long long position) {
+    if (position < 0) {
+        return false;
+    }
+    const miFunction* shader = state->shader;
+    if (shader == nullptr || shader->parameters != parameters) {
+        return true;
+    }
+    const long long storageOffset =
+        reinterpret_cast<const char*>(storage) - reinterpret_cast<const char*>(parameters);
+    return position < (shader->parameter_size - storageOffset) / static_cast<long long>(sizeof(T));
+}
+
 // The picked element of one array, read through the evaluation rule, or zero when the selector
 // lies outside the array: the storage past the count (or before the start) is not the array's.
 template <typename T>
-T pick(miState* state, const miInteger* start, const miInteger* count, const T* storage,
-       miInteger selector) {
+T pick(miState* state, const ChoiceParameters* parameters, const miInteger* start,
+       const miInteger* count, const T* storage, miInteger selector) {
     T value;
     std::memset(&value, 0, sizeof value);
     const miInteger first = quillomar::evaluatedValue(state, start);
     const miInteger size = quillomar::evaluatedValue(state, count);
-    if (selector < 0 || selector >= size) {
+    const long long position = static_cast<long long>(first) + selector;
+    if (selector < 0 || selector >= size || !inBlock(state, parameters, storage, position)) {
         return value;
     }
-    std::memcpy(&value, quillomar::evaluated(state, storage + first + selector), sizeof value);
+    std::memcpy(&value, quillomar::evaluated(state, storage + position), sizeof value);
     return value;
 }
 
@@ -57,10 +76,10 @@ QUILLOMAR_EXPORT miBoolean choiceMr(ChoiceResult* result, miState* state,
                                     ChoiceParameters* parameters) {
     const ChoiceParameters* p = parameters;
     const miInteger selector = quillomar::evaluatedValue(state, &p->selector);
-    result->outColor = pick(state, &p->i_colors, &p->n_colors, p->colors, selector);
-    result->outVector = pick(state, &p->i_vectors, &p->n_vectors, p->vectors, selector);
-    result->outValue1 = pick(state, &p->i_values1, &p->n_values1, p->values1, selector);
-    result->outValue2 = pick(state, &p->i_values2, &p->n_values2, p->values2, selector);
-    result->outValue3 = pick(state, &p->i_values3, &p->n_values3, p->values3, selector);
+    result->outColor = pick(state, p, &p->i_colors, &p->n_colors, p->colors, selector);
+    result->outVector = pick(state, p, &p->i_vectors, &p->n_vectors, p->vectors, selector);
+    result->outValue1 = pick(state, p, &p->i_values1, &p->n_values1, p->values1, selector);
+    result->outValue2 = pick(state, p, &p->i_values2, &p->n_values2, p->values2, selector);
+    result->outValue3 = pick(state, p, &p->i_values3, &p->n_values3, p->values3, selector);
     return miTRUE;
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -95,6 +97,34 @@ TEST_F(ChoiceMrTest, SelectorOutsideAnArrayGivesZeroForThatOutputOnly) {
     EXPECT_FLOAT_EQ(r.outColor.r, 1.0f);
     EXPECT_FLOAT_EQ(r.outVector.x, 0.0f);
     EXPECT_EQ(r.outValue1, 0u);
+}
+
+TEST_F(ChoiceMrTest, StartAndCountBeyondTheStoredElementsGiveZero) {
+    // Start and count may be attached to other shaders, or a block corrupt: whatever they say,
+    // nothing outside the block's stored elements is read.
+    fill({0, 0, 0, 0, 0});
+    const rayhost::Field* colors =
+        rayhost::findField(network.declaration(choice).parameters, "colors");
+    ASSERT_NE(colors, nullptr);
+    char* block = static_cast<char*>(network.record(choice).parameters);
+    std::int32_t stored[2];
+    std::memcpy(stored, block + colors->offset, sizeof stored);
+    struct Case {
+        std::int32_t start, count;
+        int selector;
+    };
+    const Case cases[] = {
+        {INT_MIN, 10, 0}, {-1, 3, 0}, {stored[0], INT_MAX, 100000000}, {INT_MAX, 1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "start " << c.start << " count " << c.count);
+        const std::int32_t words[2] = {c.start, c.count};
+        std::memcpy(block + colors->offset, words, sizeof words);
+        const miColor color = run(c.selector).outColor;
+        const miColor zero{};
+        EXPECT_EQ(std::memcmp(&color, &zero, sizeof color), 0);
+    }
+    std::memcpy(block + colors->offset, stored, sizeof stored);
+    expectElement(run(2), 2);
 }
 
 TEST_F(ChoiceMrTest, ValuesAreCopiedBitForBit) {

@@ -116,7 +116,8 @@ TEST_F(SignDraw, SelectionDecidesTheColours) {
 TEST_F(SignDraw, LabelIsDrawnAtTheTextPositionOverEverything) {
     const std::string sign = createSign("marker");
     set("marker.translate", {1, 0, 0});
-    ASSERT_TRUE(hostkit::setAttrString(sign + ".text", "Hi!"));
+    // A byte above 127 goes to GLUT as a negative character, which draws no glyph.
+    ASSERT_TRUE(hostkit::setAttrString(sign + ".text", "Hi!\xE9"));
     set(sign + ".textPosition", {0, 0, 2});
     set(sign + ".textColor", {1, 0.5, 0});
     hostkit::Viewport viewport(kCamera, kWidth, kHeight);
@@ -136,10 +137,12 @@ TEST_F(SignDraw, LabelIsDrawnAtTheTextPositionOverEverything) {
             EXPECT_TRUE(depthTestOff);
             EXPECT_TRUE(rasterAtAnchor);
             EXPECT_EQ(call.font, GLUT_BITMAP_HELVETICA_10);
-            text += static_cast<char>(call.args[0]);
+            text += static_cast<char>(static_cast<signed char>(call.args[0]));
+            EXPECT_GE(call.args[0], -128.0);
+            EXPECT_LE(call.args[0], 127.0);
         }
     }
-    EXPECT_EQ(text, "Hi!");
+    EXPECT_EQ(text, "Hi!\xE9");
     // The line to the label comes last, in the label's colour.
     const std::vector<glrec::Batch> batches = glrec::groupBatches(draws[0]);
     ASSERT_EQ(batches.size(), 2u);
@@ -188,18 +191,18 @@ TEST_F(SignDraw, NoneStillDrawsTheTailLineAndTheTextLine) {
 TEST_F(SignDraw, ShapeIsPlacedRotatedAndScaledInTheLocalFrame) {
     const std::string sign = createSign("marker");
     set(sign + ".type", 120); // axis sign: its +X end is easy to follow
-    set(sign + ".localPosition", {1, 2, 3});
-    set(sign + ".localRotate", {0, 90, 0});
+    set(sign + ".localPosition", {1, 2, -1});
+    set(sign + ".localRotate", {90, 90, 0});
     set(sign + ".localScale", {2, 1, 1});
     set(sign + ".radius", 1.5);
     set(sign + ".enableTextLine", 0);
     hostkit::Viewport viewport(kCamera, kWidth, kHeight);
     const std::vector<hostkit::FeedbackRecord> feedback = viewport.capture();
     ASSERT_EQ(feedback.size(), 3u);
-    // (1, 0, 0) scaled by radius and localScale is (3, 0, 0); turned 90 degrees about Y it is
-    // (0, 0, -3); moved by localPosition it lands on (1, 2, 0).
+    // (1, 0, 0) scaled by radius and localScale is (3, 0, 0); turned 90 degrees about Y first it
+    // is (0, 0, -3), then about X (0, 3, 0); moved by localPosition it lands on (1, 5, -1).
     const hostkit::FeedbackVertex& end = feedback[0].vertices[1];
-    expectNear(MPoint(end.x, end.y, end.z), toWindow(viewport, MPoint(1, 2, 0)), 0.01);
+    expectNear(MPoint(end.x, end.y, end.z), toWindow(viewport, MPoint(1, 5, -1)), 0.01);
     const hostkit::LocatorDraw& record = viewport.locatorDraws().at(0);
     EXPECT_EQ(record.before, record.after);
 }

@@ -1,0 +1,107 @@
+// The contour functions per call, from the built library: contourStore on one and two render
+// threads (each looks up its own thread's settings), contourContrast per pair of samples and
+// contourShader per contour point.
+#include <rayhost/network.h>
+#include <rayhost/render.h>
+
+#include <benchmark/benchmark.h>
+
+#include <shader.h>
+
+namespace {
+
+struct Info {
+    miScalar words[33];
+};
+
+// One library and a material with contour settings, shared by every benchmark thread.
+struct Scene {
+    rayhost::ShaderLibrary library{QUILLOMAR_SHADER_LIBRARY, QUILLOMAR_SHADER_DECLARATIONS};
+    rayhost::ShaderNetwork network;
+    rayhost::InstanceId material = network.add("material", library.kind("contourMltShader"));
+    rayhost::InstanceId contrast = network.add("contrast", library.kind("contourContrast"));
+    miOptions options{};
+    miContour_Store_Function store =
+        reinterpret_cast<miContour_Store_Function>(library.symbol("contourStore"));
+    miContour_Contrast_Function contrastFunction =
+        reinterpret_cast<miContour_Contrast_Function>(library.symbol("contourContrast"));
+    miContour_Shader_Function shader =
+        reinterpret_cast<miContour_Shader_Function>(library.symbol("contourShader"));
+
+    Scene() {
+        network.set(material, "contourColor", {0.2, 0.4, 0.6, 1});
+        network.set(material, "widthMax", {3});
+        network.set(material, "falloffBase", {0.5});
+        network.set(contrast, "colorContrast", {1});
+        options.contrast = {0.1f, 0.1f, 0.1f, 0.1f};
+    }
+
+    // A shaded sample on that render thread.
+    void shade(rayhost::PrimarySample& sample, miSshort thread) {
+        rayhost::fillPrimarySample(sample, &options, 1, 1, 4, 4, thread);
+        miColor colour{};
+        network.call(material, &colour, &sample.state);
+    }
+};
+
+Scene& scene() {
+    static Scene shared;
+    return shared;
+}
+
+void BM_ContourStorePerCall(benchmark::State& state) {
+    Scene& s = scene();
+    rayhost::PrimarySample sample;
+    s.shade(sample, static_cast<miSshort>(state.thread_index()));
+    Info info{};
+    int size = 0;
+    miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
+    for (auto _ : state) {
+        s.store(&info, &size, &sample.state, &colour);
+        benchmark::DoNotOptimize(info);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ContourStorePerCall)->Threads(1)->Threads(2)->UseRealTime();
+
+// Two samples of one surface: every test runs, through to the colour contrast.
+void BM_ContourContrastPerPair(benchmark::State& state) {
+    Scene& s = scene();
+    rayhost::PrimarySample sample;
+    s.shade(sample, 0);
+    Info first{}, second{};
+    int size = 0;
+    miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
+    s.store(&first, &size, &sample.state, &colour);
+    s.store(&second, &size, &sample.state, &colour);
+    const miFunction& record = s.network.record(s.contrast);
+    sample.state.shader = const_cast<miFunction*>(&record);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            s.contrastFunction(&first, &second, 1, &sample.state, record.parameters));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ContourContrastPerPair);
+
+void BM_ContourShaderPerPoint(benchmark::State& state) {
+    Scene& s = scene();
+    rayhost::PrimarySample sample;
+    s.shade(sample, 0);
+    Info nearInfo{}, farInfo{};
+    int size = 0;
+    miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
+    s.store(&nearInfo, &size, &sample.state, &colour);
+    s.store(&farInfo, &size, &sample.state, &colour);
+    miContour_endpoint end{};
+    for (auto _ : state) {
+        s.shader(&end, &nearInfo, &farInfo, &sample.state, nullptr);
+        benchmark::DoNotOptimize(end);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ContourShaderPerPoint);
+
+} // namespace
+
+BENCHMARK_MAIN();

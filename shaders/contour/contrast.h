@@ -1,0 +1,27 @@
+#pragma once
+// Whether a contour runs between two neighbouring samples, on plain values.
+#include "records.h"
+
+namespace quillomar::contour {
+
+// The parameter block of contourContrast, in its declared order.
+struct ContrastParameters {
+    miScalar depthDelta;
+    miScalar angleDelta; // degrees
+    miBoolean diffMaterial;
+    miBoolean diffLabel;
+    miBoolean diffIndex;
+    miBoolean diffInstance;
+    miBoolean colorContrast;
+    miInteger minLevel;
+    miInteger maxLevel;
+};
+
+// The tests in their fixed order, the first that decides ending it: level range, one absent
+// sample, normal angle, depth step across primitives, material, label, instance, primitive,
+// colour against `threshold` (red, green, blue). Every comparison is strict. Either info may
+// be null; with both null there is no contour and neither is read.
+bool contourBetween(const ContourInfo* first, const ContourInfo* second, int level,
+                    const ContrastParameters& parameters, const miColor& threshold);
+
+} // namespace quillomar::contour

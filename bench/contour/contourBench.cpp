@@ -42,6 +42,19 @@ struct Scene {
         miColor colour{};
         network.call(material, &colour, &sample.state);
     }
+
+    // Two samples of one surface, shaded and stored on render thread 0.
+    struct Pair {
+        rayhost::PrimarySample sample;
+        Info first{}, second{};
+    };
+    void storePair(Pair& pair) {
+        shade(pair.sample, 0);
+        int size = 0;
+        miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
+        store(&pair.first, &size, &pair.sample.state, &colour);
+        store(&pair.second, &size, &pair.sample.state, &colour);
+    }
 };
 
 Scene& scene() {
@@ -67,18 +80,13 @@ BENCHMARK(BM_ContourStorePerCall)->Threads(1)->Threads(2)->UseRealTime();
 // Two samples of one surface: every test runs, through to the colour contrast.
 void BM_ContourContrastPerPair(benchmark::State& state) {
     Scene& s = scene();
-    rayhost::PrimarySample sample;
-    s.shade(sample, 0);
-    Info first{}, second{};
-    int size = 0;
-    miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
-    s.store(&first, &size, &sample.state, &colour);
-    s.store(&second, &size, &sample.state, &colour);
+    Scene::Pair pair;
+    s.storePair(pair);
     const miFunction& record = s.network.record(s.contrast);
-    sample.state.shader = const_cast<miFunction*>(&record);
+    pair.sample.state.shader = const_cast<miFunction*>(&record);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            s.contrastFunction(&first, &second, 1, &sample.state, record.parameters));
+        benchmark::DoNotOptimize(s.contrastFunction(&pair.first, &pair.second, 1,
+                                                    &pair.sample.state, record.parameters));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -86,16 +94,11 @@ BENCHMARK(BM_ContourContrastPerPair);
 
 void BM_ContourShaderPerPoint(benchmark::State& state) {
     Scene& s = scene();
-    rayhost::PrimarySample sample;
-    s.shade(sample, 0);
-    Info nearInfo{}, farInfo{};
-    int size = 0;
-    miColor colour{0.5f, 0.5f, 0.5f, 1.0f};
-    s.store(&nearInfo, &size, &sample.state, &colour);
-    s.store(&farInfo, &size, &sample.state, &colour);
+    Scene::Pair pair;
+    s.storePair(pair);
     miContour_endpoint end{};
     for (auto _ : state) {
-        s.shader(&end, &nearInfo, &farInfo, &sample.state, nullptr);
+        s.shader(&end, &pair.first, &pair.second, &pair.sample.state, nullptr);
         benchmark::DoNotOptimize(end);
     }
     state.SetItemsProcessed(state.iterations());

@@ -1,3 +1,4 @@
+#include "platform.h"
 #include "sign.h"
 #include "signShapes.h"
 
@@ -142,7 +143,11 @@ void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
     values.triple(aTextPositionX, aTextPositionY, aTextPositionZ, textPosition);
     values.triple(aTailLineVectorX, aTailLineVectorY, aTailLineVectorZ, tailLine);
 
+    // Maya 2019 deprecates beginGL/endGL in favour of Viewport 2.0, but a legacy draw() has no
+    // other way to bracket its OpenGL calls.
+    PLATFORM_ALLOW_DEPRECATED_BEGIN
     view.beginGL();
+    PLATFORM_ALLOW_DEPRECATED_END
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glClearDepth(1.0);
     glEnable(GL_BLEND);
@@ -194,5 +199,7 @@ void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glPopAttrib();
+    PLATFORM_ALLOW_DEPRECATED_BEGIN
     view.endGL();
+    PLATFORM_ALLOW_DEPRECATED_END
 }

@@ -197,23 +197,9 @@ TEST_F(SceneFile, FileCommandsTrackTheCurrentFile) {
     EXPECT_EQ(MTime::uiUnit(), MTime::kPALFrame);
     EXPECT_EQ(number("k.cn"), 11.0);
     MFileObject file;
-    file.setFullName(MFileIO::currentFile());
+    file.setRawFullName(MFileIO::currentFile());
     EXPECT_TRUE(file.exists());
-    EXPECT_STREQ((file.path() + file.name()).asChar(), named.c_str());
+    EXPECT_STREQ(file.resolvedFullName().asChar(), named.c_str());
     std::remove(exported.c_str());
     std::remove(named.c_str());
-}
-
-TEST(FileObject, SplitsDirectoryAndName) {
-    MFileObject file;
-    file.setFullName("/projects/shot/scenes/take2.ma");
-    EXPECT_STREQ(file.path().asChar(), "/projects/shot/scenes/");
-    EXPECT_STREQ(file.name().asChar(), "take2.ma");
-    EXPECT_STREQ(file.fullName().asChar(), "/projects/shot/scenes/take2.ma");
-    EXPECT_FALSE(file.exists());
-    file.setRawFullName("plain.ma");
-    EXPECT_STREQ(file.path().asChar(), "");
-    EXPECT_STREQ(file.name().asChar(), "plain.ma");
-    EXPECT_TRUE(MFileObject::isAbsolutePath("/a"));
-    EXPECT_FALSE(MFileObject::isAbsolutePath("a/b"));
 }

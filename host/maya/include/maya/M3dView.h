@@ -8,6 +8,7 @@
 #include <maya/MColor.h>
 #include <maya/MMatrix.h>
 #include <maya/MDagPath.h>
+#include <maya/MTypes.h>
 
 namespace hostkit {
 class Viewport;
@@ -46,7 +47,10 @@ public:
     static M3dView active3dView(MStatus* ReturnStatus = NULL);
     static DisplayStatus displayStatus(const MDagPath& path, MStatus* ReturnStatus = NULL);
 
+    // Bracket OpenGL drawing in a legacy draw().
+    OPENMAYA_DEPRECATED(2019, "Use Viewport 2.0 APIs instead.")
     MStatus beginGL();
+    OPENMAYA_DEPRECATED(2019, "Use Viewport 2.0 APIs instead.")
     MStatus endGL();
     DisplayStyle displayStyle(MStatus* ReturnStatus = NULL) const;
     MStatus getCamera(MDagPath& camera);

@@ -2,6 +2,7 @@
 // A file name split into directory path and file name.
 #include <maya/MStatus.h>
 #include <maya/MString.h>
+#include <maya/MTypes.h>
 
 class MFileObject {
 public:
@@ -25,21 +26,29 @@ public:
     MStatus setRawName(const MString& fileName);
     MStatus setRawPath(const MString& filePath);
     MStatus setRawFullName(const MString& fullFileName);
+    // The path element is everything before the last '/' ("." when there is none), the file
+    // name everything after it.
+    OPENMAYA_DEPRECATED(2019, "Use setRawFullName instead.")
     MStatus setFullName(const MString& fullFileName);
+    // Raw path: the directory with a trailing '/' (empty for a bare name).
     MString rawName() const;
     MString rawPath() const;
     MString rawFullName() const;
-    // File name without directory.
+    // The file name.
+    OPENMAYA_DEPRECATED(2019, "Use resolvedName instead.")
     MString name() const;
-    // Directory, with a trailing "/".
+    // The path element, environment variables expanded.
+    OPENMAYA_DEPRECATED(2019, "Use resolvedPath instead.")
     MString path() const;
+    // path() + "/" + name().
+    OPENMAYA_DEPRECATED(2019, "Use resolvedFullName instead.")
     MString fullName() const;
     MString resolvedName() const;
     MString resolvedPath() const;
     MString resolvedFullName() const;
     MString expandedPath() const;
     MString expandedFullName() const;
-    bool exists() const;
+    bool exists();
     bool isSet() const;
 
     static bool isAbsolutePath(const MString& fileName);

@@ -26,6 +26,13 @@ std::string expanded(const std::string& text) {
     return MString(text.c_str()).expandEnvironmentVariablesAndTilde().asChar();
 }
 
+// Everything before the last '/' of the full name, expanded; "." when there is no '/'.
+std::string pathElement(const FileName& file) {
+    if (file.path.empty())
+        return ".";
+    return expanded(file.path.substr(0, file.path.size() - 1));
+}
+
 } // namespace
 
 MFileObject::MFileObject() : fPtr(new FileName()) {}
@@ -73,10 +80,10 @@ MString MFileObject::name() const {
     return rawName();
 }
 MString MFileObject::path() const {
-    return rawPath();
+    return pathElement(fileOf(fPtr)).c_str();
 }
 MString MFileObject::fullName() const {
-    return rawFullName();
+    return (pathElement(fileOf(fPtr)) + "/" + fileOf(fPtr).name).c_str();
 }
 MString MFileObject::resolvedName() const {
     return split(expanded(rawFullName().asChar())).name.c_str();
@@ -94,7 +101,7 @@ MString MFileObject::expandedFullName() const {
     return resolvedFullName();
 }
 
-bool MFileObject::exists() const {
+bool MFileObject::exists() {
     std::error_code ec;
     return isSet() && std::filesystem::exists(resolvedFullName().asChar(), ec);
 }

@@ -21,7 +21,9 @@ extern "C" {
 
 /* ---- value types ---- */
 
-typedef int miBoolean; /* 32 bits: miTRUE or miFALSE */
+/* An enum as in the renderer's own header, so a shader that treats it as a plain int (returns
+ * a comparison, adds to it) fails to compile here as it would there. 32 bits wide. */
+typedef enum miBoolean { miFALSE = 0, miTRUE = 1 } miBoolean;
 typedef int miInteger;
 typedef unsigned int miUint;
 typedef short miSshort;
@@ -31,8 +33,6 @@ typedef float miScalar;
 typedef double miGeoScalar;
 typedef miUint miTag; /* 32-bit handle of a renderer database item */
 
-#define miFALSE 0
-#define miTRUE 1
 #define miNULLTAG 0
 
 typedef struct miColor {
@@ -100,7 +100,7 @@ typedef struct miState {
     miSshort spare;
     miTag instance;
     miTag material;
-    miFunction* shader; /* record of the shader being called */
+    const miFunction* shader; /* record of the shader being called; shaders only read it */
     miUint label;
     miUint pri_idx; /* index of the primitive the ray hit */
     miVector org, dir;

@@ -216,7 +216,7 @@ Location ShaderNetwork::Instance::locate(const std::string& path) const {
 }
 
 miBoolean ShaderNetwork::Instance::invoke(void* result, miState* state) {
-    miFunction* caller = state->shader;
+    const miFunction* caller = state->shader;
     state->shader = &header.function;
     const miBoolean answer = kind.function(result, state, header.function.parameters);
     state->shader = caller;
@@ -390,7 +390,8 @@ const miFunction& ShaderNetwork::record(InstanceId id) const {
 namespace detail {
 
 void* evaluateAttachment(miState* state, void* field) {
-    auto* header = reinterpret_cast<RecordHeader*>(state != nullptr ? state->shader : nullptr);
+    auto* header =
+        reinterpret_cast<const RecordHeader*>(state != nullptr ? state->shader : nullptr);
     if (header == nullptr || header->magic != kRecordMagic) {
         std::fputs("mi_phen_eval: the state's shader record is not one of this renderer's\n",
                    stderr);

@@ -1,5 +1,5 @@
 #pragma once
-// RGBA8 images and PNG output, shared by the previewers and the stand-in hosts.
+// RGBA8 images and PNG files, shared by the stand-in hosts, the tools and the tests.
 #include <cstdint>
 #include <string>
 #include <vector>

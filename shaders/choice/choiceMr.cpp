@@ -1,6 +1,7 @@
 // choiceMr: one selector picks the element at the same position from each of five arrays.
 #include "binding/evaluate.h"
 #include "binding/export.h"
+#include "binding/parameter_block.h"
 
 #include <cstring>
 
@@ -33,22 +34,15 @@ struct ChoiceResult {
     miUint outValue3;
 };
 
-// Whether `position` of an array's storage lies inside the parameter block: start and count may
-// be attached to other shaders, so only the block's own size keeps a read within it. Where the
-// renderer does not say which block is being read, positions are only kept from going below it.
+// Whether `position` of an array's storage lies inside the parameter block.
 template <typename T>
 bool inBlock(const miState* state, const ChoiceParameters* parameters, const T* storage,
              long long position) {
     if (position < 0) {
         return false;
     }
-    const miFunction* shader = state->shader;
-    if (shader == nullptr || shader->parameters != parameters) {
-        return true;
-    }
-    const long long storageOffset =
-        reinterpret_cast<const char*>(storage) - reinterpret_cast<const char*>(parameters);
-    return position < (shader->parameter_size - storageOffset) / static_cast<long long>(sizeof(T));
+    const long long capacity = quillomar::storageCapacity(state, parameters, storage);
+    return capacity == quillomar::kUnknownCapacity || position < capacity;
 }
 
 // The picked element of one array, read through the evaluation rule, or zero when the selector

@@ -2,10 +2,10 @@
 // renderer's evaluation rule and leaves the arithmetic to the blend functions.
 #include "binding/evaluate.h"
 #include "binding/export.h"
+#include "binding/parameter_block.h"
 #include "blend.h"
 
 #include <algorithm>
-#include <cstddef>
 
 namespace {
 
@@ -31,10 +31,7 @@ Rgba toRgba(const miColor& c) {
     return {c.r, c.g, c.b, c.a};
 }
 
-// Positions [first, last) of the storage that the stack may read: start and count may be attached
-// to other shaders, so only the parameter block's own size keeps them within the storage. Where
-// the renderer does not say which block is being read, positions are only kept from going below
-// the storage.
+// Positions [first, last) of the storage that the stack may read.
 struct StorageRange {
     long long first;
     long long last;
@@ -44,13 +41,9 @@ StorageRange layerRange(const miState* state, const CompositeParameters* paramet
                         miInteger start, miInteger count) {
     StorageRange range{std::max<long long>(start, 0),
                        static_cast<long long>(start) + std::max<miInteger>(count, 0)};
-    const miFunction* shader = state->shader;
-    if (shader != nullptr && shader->parameters == parameters) {
-        const long long storageBytes =
-            static_cast<long long>(shader->parameter_size) -
-            static_cast<long long>(offsetof(CompositeParameters, layers));
-        range.last =
-            std::min(range.last, storageBytes / static_cast<long long>(sizeof(CompositeLayer)));
+    const long long capacity = quillomar::storageCapacity(state, parameters, parameters->layers);
+    if (capacity != quillomar::kUnknownCapacity) {
+        range.last = std::min(range.last, capacity);
     }
     return range;
 }

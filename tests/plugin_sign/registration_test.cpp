@@ -1,11 +1,13 @@
 // Loading and unloading the built plug-in the way Maya does.
 #include "plugin_paths.h"
 
+#include <dynamic_exports.h>
 #include <hostkit/host.h>
 #include <maya/MStatus.h>
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,13 @@ std::vector<hostkit::NodeTypeInfo> typesFrom(const std::string& plugin) {
     return types;
 }
 } // namespace
+
+TEST(SignRegistration, ThePluginExportsOnlyItsEntryPoints) {
+    std::string error;
+    EXPECT_EQ(testsupport::dynamicExports(kSignPluginPath, &error),
+              (std::set<std::string>{"MApiVersion", "initializePlugin", "uninitializePlugin"}))
+        << error;
+}
 
 TEST(SignRegistration, LoadRegistersTheNodeTypesQuietlyAndUnloadRemovesThem) {
     testing::internal::CaptureStderr();

@@ -1,10 +1,8 @@
 // The built library as the renderer sees it: its export table and its version functions.
+#include <dynamic_exports.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include <dlfcn.h>
@@ -17,27 +15,11 @@ const std::set<std::string> kShaderExports = {
     "contourContrast_version", "contourShader", "contourShader_version", "contourMltShader",
     "contourMltShader_version"};
 
-std::set<std::string> dynamicExports(const std::string& library) {
-    const std::string command = "nm -D --defined-only '" + library + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::set<std::string> names;
-    if (pipe == nullptr) {
-        return names;
-    }
-    char line[1024];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::istringstream fields(line);
-        std::string address, type, name;
-        if (fields >> address >> type >> name) {
-            names.insert(name);
-        }
-    }
-    EXPECT_EQ(pclose(pipe), 0) << command;
-    return names;
-}
-
 TEST(ShaderLibraryExports, OnlyTheShaderExportsAreVisible) {
-    const std::set<std::string> exports = dynamicExports(QUILLOMAR_SHADER_LIBRARY);
+    std::string error;
+    const std::set<std::string> exports =
+        testsupport::dynamicExports(QUILLOMAR_SHADER_LIBRARY, &error);
+    ASSERT_FALSE(exports.empty()) << error;
     for (const std::string& name : exports) {
         EXPECT_TRUE(kShaderExports.count(name)) << "unexpected export " << name;
     }

@@ -48,7 +48,7 @@ protected:
 
 } // namespace
 
-TEST(PluginLoading, LoadsReadsTheVersionAndUnloadsWithItsNodes) {
+TEST(PluginLoading, LoadsReadsTheVersionAndUnloadsOnceItsNodesAreGone) {
     coretest::prepareScene();
     std::string error;
     ASSERT_TRUE(hostkit::loadPlugin(CORE_PROBE_PLUGIN, &error)) << error;
@@ -69,10 +69,16 @@ TEST(PluginLoading, LoadsReadsTheVersionAndUnloadsWithItsNodes) {
     EXPECT_DOUBLE_EQ(value, 2.5);
 
     EXPECT_FALSE(hostkit::loadPlugin(CORE_PROBE_PLUGIN, &error)) << "loaded twice";
+    // Its type is in use: uninitializePlugin fails to deregister it and the plug-in stays.
+    EXPECT_FALSE(hostkit::unloadPlugin(kProbe, &error));
+    EXPECT_NE(error.find("uninitializePlugin"), std::string::npos) << error;
+    EXPECT_TRUE(hostkit::isPluginLoaded(kProbe));
+    EXPECT_TRUE(mcore::isAlive(node));
+
+    ASSERT_TRUE(hostkit::deleteNode(node));
     ASSERT_TRUE(hostkit::unloadPlugin(kProbe, &error)) << error;
     EXPECT_FALSE(hostkit::isPluginLoaded(kProbe));
     EXPECT_FALSE(hostkit::isTypeRegistered("coreProbe"));
-    EXPECT_FALSE(mcore::isAlive(node));
 }
 
 TEST(PluginLoading, RefusesWhatIsNotAPluginWithAClearMessage) {
@@ -114,11 +120,15 @@ TEST_F(Registration, RunsInitializeAndRefusesTakenNamesAndIds) {
     EXPECT_TRUE(hostkit::createNode("probeFour").isNull());
 }
 
-TEST_F(Registration, DeregistersOnlyKnownIdsOfItsOwn) {
+TEST_F(Registration, DeregistersOnlyKnownIdsOfItsOwnThatAreNotInUse) {
     ASSERT_TRUE(registerNode("probeTwo", 0x7F102, false));
     EXPECT_FALSE(deregisterNode(0x7F1FF)) << "unknown id";
     EXPECT_FALSE(deregisterNode(0x7F201)) << "a host type";
     EXPECT_TRUE(hostkit::isTypeRegistered("adder"));
+    const MObject node = hostkit::createNode("probeTwo");
+    EXPECT_FALSE(deregisterNode(0x7F102)) << "a node of the type exists";
+    EXPECT_TRUE(hostkit::isTypeRegistered("probeTwo"));
+    ASSERT_TRUE(hostkit::deleteNode(node));
     EXPECT_TRUE(deregisterNode(0x7F102));
     EXPECT_FALSE(hostkit::isTypeRegistered("probeTwo"));
     EXPECT_FALSE(deregisterNode(0x7F102)) << "already gone";

@@ -25,7 +25,8 @@ namespace hostkit {
 // The plug-in's name is the file name without directory and extension.
 MStatus loadPlugin(const std::string& path, std::string* error = nullptr);
 // Calls uninitializePlugin, then dlclose()s. `nameOrPath` is the plug-in name or its path.
-// When uninitializePlugin fails the library stays loaded (as in Maya).
+// When uninitializePlugin fails the library stays loaded (as in Maya). A node type cannot be
+// deregistered while nodes of it exist, so delete a plug-in's nodes before unloading it.
 MStatus unloadPlugin(const std::string& nameOrPath, std::string* error = nullptr);
 bool isPluginLoaded(const std::string& nameOrPath);
 std::vector<std::string> loadedPlugins();

@@ -50,7 +50,7 @@ void dropTypesOf(const MObject& object) {
         if (type->plugin == object)
             ids.push_back(type->id);
     for (const MTypeId& id : ids)
-        registry.deregisterType(id, object);
+        registry.dropType(id);
 }
 
 template <class T> T symbol(void* handle, const char* name) {

@@ -69,23 +69,42 @@ MStatus Registry::registerType(std::shared_ptr<NodeType> type) {
     return MS::kSuccess;
 }
 
+namespace {
+
+std::vector<MObject> nodesOfType(const std::shared_ptr<NodeType>& type) {
+    std::vector<MObject> nodes;
+    for (const MObject& node : Graph::instance().nodes())
+        if (nodeOf(node)->type == type)
+            nodes.push_back(node);
+    return nodes;
+}
+
+} // namespace
+
 MStatus Registry::deregisterType(const MTypeId& id, const MObject& plugin) {
     for (auto it = types_.begin(); it != types_.end(); ++it) {
         if ((*it)->id != id)
             continue;
         if ((*it)->plugin != plugin)
             return MS::kInvalidParameter;
-        Graph& graph = Graph::instance();
-        std::vector<MObject> doomed;
-        for (const MObject& node : graph.nodes())
-            if (nodeOf(node)->type == *it)
-                doomed.push_back(node);
-        for (const MObject& node : doomed)
-            graph.deleteNode(node);
+        // Nodes still in the scene would outlive their type's code.
+        if (!nodesOfType(*it).empty())
+            return MS::kFailure;
         types_.erase(it);
         return MS::kSuccess;
     }
     return MS::kFailure;
+}
+
+void Registry::dropType(const MTypeId& id) {
+    for (auto it = types_.begin(); it != types_.end(); ++it) {
+        if ((*it)->id != id)
+            continue;
+        for (const MObject& node : nodesOfType(*it))
+            Graph::instance().deleteNode(node);
+        types_.erase(it);
+        return;
+    }
 }
 
 MStatus registerBuiltinNodeType(const MString& typeName, const MTypeId& typeId,

@@ -23,8 +23,11 @@ public:
 
     // Runs initialize with the type current; on any failure nothing stays registered.
     MStatus registerType(std::shared_ptr<NodeType> type);
-    // Deletes the type's nodes, then forgets the type. Only the registering plug-in may do so.
+    // Forgets the type. Only the registering plug-in may do so, and only while no node of the
+    // type exists.
     MStatus deregisterType(const MTypeId& id, const MObject& plugin);
+    // Deletes the type's nodes, then forgets the type: for types whose plug-in code is going.
+    void dropType(const MTypeId& id);
     // The type whose initialize is running (addAttribute/attributeAffects apply to it).
     NodeType* initializing() const { return initializing_; }
 

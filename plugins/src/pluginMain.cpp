@@ -1,4 +1,5 @@
 // Entry points Maya calls when it loads and unloads the plug-in.
+#include "reticle.h"
 #include "sign.h"
 
 #include <maya/MFnPlugin.h>
@@ -26,6 +27,8 @@ struct NodeType {
 const NodeType kNodeTypes[] = {
     {Sign::nodeTypeName, Sign::nodeTypeId, Sign::creator, Sign::initialize, MPxNode::kLocatorNode,
      28, 52},
+    {Reticle::nodeTypeName, Reticle::nodeTypeId, Reticle::creator, Reticle::initialize,
+     MPxNode::kLocatorNode, 37, 55},
 };
 
 MStatus report(const MStatus& status, int line) {

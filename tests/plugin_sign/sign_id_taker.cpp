@@ -1,5 +1,5 @@
-// A plug-in that takes the "sign" type id with a node of its own, so that loading the real
-// plug-in afterwards fails on the sign registration.
+// A plug-in that takes the "sign" type id (or QUILLOMAR_TAKEN_ID) with a node of its own, so that
+// loading the real plug-in afterwards fails on that registration.
 #include <maya/MFnPlugin.h>
 #include <maya/MPxNode.h>
 #include <maya/MTypeId.h>
@@ -11,7 +11,10 @@ public:
     static MStatus initialize() { return MS::kSuccess; }
 };
 
-const MTypeId kTakenId(0x121EC7);
+#ifndef QUILLOMAR_TAKEN_ID
+#define QUILLOMAR_TAKEN_ID 0x121EC7
+#endif
+const MTypeId kTakenId(QUILLOMAR_TAKEN_ID);
 } // namespace
 
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {

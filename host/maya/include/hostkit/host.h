@@ -52,6 +52,9 @@ MObject createNode(const std::string& typeName, const std::string& name = "",
                    MStatus* status = nullptr);
 MObject findNode(const std::string& name);
 std::string nodeName(const MObject& node);
+// How many values have been read through the node's plugs (getValue and the asX calls) since it
+// was created; 0 for anything that is not a node. Viewport draws record it per locator draw.
+long plugReads(const MObject& node);
 // Breaks the node's connections and destroys it.
 MStatus deleteNode(const MObject& node);
 std::vector<MObject> allNodes();

@@ -22,6 +22,7 @@ struct LocatorDraw {
     GlState after;  // right after it returned
     int beginGLCalls = 0;
     int endGLCalls = 0;
+    long plugReads = 0; // values read through the locator's own plugs during its draw
 };
 
 class Viewport {

@@ -139,6 +139,11 @@ MObject findNode(const std::string& name) {
     return node ? MObjectAccess::make(node) : MObject();
 }
 
+long plugReads(const MObject& node) {
+    const Node* n = nodeOf(node);
+    return n ? n->plugReads : 0;
+}
+
 std::string nodeName(const MObject& node) {
     const Node* n = nodeOf(node);
     return n && n->alive ? n->name : std::string();

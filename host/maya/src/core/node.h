@@ -57,6 +57,8 @@ public:
     // Attributes being computed or pulled right now (guards against cycles).
     std::set<const Attribute*> evaluating;
     std::map<std::string, std::unique_ptr<NodeExtension>> extensions;
+    // Values read through this node's plugs since it was created (hostkit::plugReads).
+    long plugReads = 0;
 
     Attribute* findAttribute(const std::string& attrName) const;
     bool hasAttribute(const Attribute* attr) const;

@@ -34,8 +34,10 @@ void clampLeaves(Value& value) {
 
 const Value* readPlug(const PlugPath& raw, std::unique_ptr<Value>& holder) {
     const PlugPath path = normalized(raw);
-    Value* value = Graph::instance().evaluate(path, true);
     Node* node = path.nodePtr();
+    if (node)
+        ++node->plugReads;
+    Value* value = Graph::instance().evaluate(path, true);
     if (!value || !node || !node->user || !isInternal(path.attrPtr()))
         return value;
     holder = cloneValue(*value);

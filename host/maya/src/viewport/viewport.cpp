@@ -1,5 +1,6 @@
 #include "viewport_impl.h"
 
+#include <hostkit/host.h>
 #include <maya/MPxLocatorNode.h>
 
 #include <GL/gl.h>
@@ -121,9 +122,12 @@ void Viewport::drawLocators() {
         impl_->draws.push_back(record);
         impl_->drawing = &impl_->draws.back();
         M3dView v = this->view();
+        const MObject node = locator.node->thisMObject();
+        const long readsBefore = plugReads(node);
         locator.node->draw(v, locator.path, impl_->style, record.status);
         impl_->drawing = nullptr;
         impl_->draws.back().after = impl_->canvas.state();
+        impl_->draws.back().plugReads = plugReads(node) - readsBefore;
     }
 }
 

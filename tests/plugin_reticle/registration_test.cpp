@@ -1,0 +1,52 @@
+// The plug-in's registration table with the reticle as its last row.
+#include <hostkit/host.h>
+#include <maya/MStatus.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+const char* const kPlugin = QUILLOMAR_PLUGIN_PATH;
+const char* const kIdTaker = QUILLOMAR_ID_TAKER_PATH;
+
+std::vector<std::string> typesOf(const std::string& plugin) {
+    std::vector<std::string> names;
+    for (const hostkit::NodeTypeInfo& type : hostkit::registeredTypes())
+        if (type.plugin == plugin)
+            names.push_back(type.name);
+    return names;
+}
+} // namespace
+
+TEST(ReticleRegistration, TheReticleIsTheLastRowWithItsId) {
+    std::string error;
+    ASSERT_TRUE(hostkit::loadPlugin(kPlugin, &error)) << error;
+    std::vector<std::string> types = typesOf("quillomarPlugins");
+    ASSERT_GE(types.size(), 2u);
+    EXPECT_EQ(types.back(), "reticle");
+    EXPECT_EQ(types[types.size() - 2], "sign");
+    for (const hostkit::NodeTypeInfo& type : hostkit::registeredTypes()) {
+        if (type.name == "reticle") {
+            EXPECT_EQ(type.id, 1187528u);
+            EXPECT_EQ(type.kind, MPxNode::kLocatorNode);
+        }
+    }
+    ASSERT_TRUE(hostkit::unloadPlugin("quillomarPlugins", &error)) << error;
+    EXPECT_FALSE(hostkit::isTypeRegistered("reticle"));
+}
+
+TEST(ReticleRegistration, TakenReticleIdIsReportedAtItsLineAndFailsTheLoad) {
+    std::string error;
+    ASSERT_TRUE(hostkit::loadPlugin(kIdTaker, &error)) << error;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(hostkit::loadPlugin(kPlugin, &error));
+    const std::string report = testing::internal::GetCapturedStderr();
+    const std::string line = "\nAPI error detected in src/pluginMain.cpp at line 37\n";
+    EXPECT_EQ(report.substr(0, line.size()), line);
+    EXPECT_GT(report.size(), line.size()) << "the status's own text follows";
+    EXPECT_FALSE(hostkit::isPluginLoaded("quillomarPlugins"));
+    EXPECT_TRUE(hostkit::isTypeRegistered("signIdTaker"));
+    ASSERT_TRUE(hostkit::unloadPlugin(kIdTaker, &error)) << error;
+}

@@ -30,7 +30,8 @@ TEST(SettingsTable, FirstLookUpInsertsZerosUnderTheThreadNumbersText) {
     EXPECT_TRUE(allZero(negative));
     table->lookUp(32767);
     table->lookUp(-1);
-    EXPECT_EQ(table->keys(), (std::vector<std::string>{"7", "32767", "-32768", "-1"}));
+    EXPECT_TRUE(allZero(table->lookUp(0)));
+    EXPECT_EQ(table->keys(), (std::vector<std::string>{"0", "7", "32767", "-32768", "-1"}));
     // The same key gives the same record, holding what was stored.
     EXPECT_EQ(&table->lookUp(7), &first);
     EXPECT_EQ(table->lookUp(7).widthMax, 3.0f);

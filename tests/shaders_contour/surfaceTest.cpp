@@ -38,8 +38,9 @@ TEST(ContourSurface, OverATransparentBottomIsNotDividedByTheAlpha) {
     // A fully transparent top over a half-transparent bottom: the bottom weighted by its alpha.
     expectColour(over({1.0f, 1.0f, 1.0f, 0.0f}, {0.4f, 0.8f, 0.2f, 0.5f}),
                  {0.2f, 0.4f, 0.1f, 0.5f});
-    // Nothing on either side: transparent black, not a division by zero.
+    // A resulting alpha of 0 gives transparent black, also where alphas outside 0..1 cancel.
     expectColour(over({1.0f, 1.0f, 1.0f, 0.0f}, {0.4f, 0.8f, 0.2f, 0.0f}), {0, 0, 0, 0});
+    expectColour(over({1.0f, 1.0f, 1.0f, 2.0f}, {0.4f, 0.8f, 0.2f, 2.0f}), {0, 0, 0, 0});
 }
 
 } // namespace

@@ -51,6 +51,7 @@ public:
     void drawLocators();
     const std::vector<LocatorDraw>& locatorDraws() const;
 
+    // The pixels as the viewport shows them: opaque, whatever blending left in alpha.
     quillomar::Image image();
     // What the locators draw, as feedback records (the host's own content is not included).
     std::vector<FeedbackRecord> capture();

@@ -136,7 +136,11 @@ const std::vector<LocatorDraw>& Viewport::locatorDraws() const {
 }
 
 quillomar::Image Viewport::image() {
-    return impl_->canvas.image();
+    // A screen shows colours only: what blending left in the alpha channel is not seen.
+    quillomar::Image image = impl_->canvas.image();
+    for (std::size_t i = 3; i < image.rgba.size(); i += 4)
+        image.rgba[i] = 255;
+    return image;
 }
 
 std::vector<FeedbackRecord> Viewport::capture() {

@@ -19,7 +19,7 @@ protected:
     bool contour(Info* first, Info* second, int level) {
         rayhost::PrimarySample s = sample(0);
         const miFunction& record = network.record(contrastInstance);
-        s.state.shader = const_cast<miFunction*>(&record);
+        s.state.shader = &record;
         rayhost::CallScope scope;
         return contrast(first, second, level, &s.state, record.parameters) == miTRUE;
     }

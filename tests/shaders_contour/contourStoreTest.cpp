@@ -107,7 +107,7 @@ TEST_F(ContourStoreTest, SampleColourIsReadThroughTheEvaluationRule) {
     network.set(holder, "value", {0.9, 0.9, 0.9, 0.9});
     network.connect(holder, "value", ramp);
     rayhost::PrimarySample s = sample(107);
-    s.state.shader = const_cast<miFunction*>(&network.record(holder));
+    s.state.shader = &network.record(holder);
     rayhost::CallScope scope;
     const Info info = storeInfo(s.state, static_cast<miColor*>(network.record(holder).parameters));
     EXPECT_FLOAT_EQ(info.color.r, s.uv.x);

@@ -70,6 +70,19 @@ TEST_F(Evaluation, ReadingADirtyOutputComputesItOnce) {
     EXPECT_EQ(Adder::computeCount, afterFirstRead) << "a clean output is not recomputed";
 }
 
+TEST_F(Evaluation, ValueReadsAreCountedPerNode) {
+    const long before = hostkit::plugReads(first);
+    const long secondBefore = hostkit::plugReads(second);
+    MPlug(first, Adder::a).asFloat();
+    float value = 0.0f;
+    MPlug(first, Adder::sum).getValue(value);
+    MPlug(first, Adder::sum).numElements(); // not a value
+    hostkit::setAttr("first.b", 1.0);       // nor is a write
+    EXPECT_EQ(hostkit::plugReads(first), before + 2);
+    EXPECT_EQ(hostkit::plugReads(second), secondBefore);
+    EXPECT_EQ(hostkit::plugReads(MObject()), 0);
+}
+
 TEST_F(Evaluation, ChangesPropagateDownstreamAndPullUpstream) {
     hostkit::setAttr("first.a", 1.0);
     hostkit::setAttr("second.b", 10.0);

@@ -5,6 +5,7 @@
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MFnMatrixData.h>
 #include <maya/MFloatMatrix.h>
 #include <maya/MPoint.h>
 
@@ -48,6 +49,11 @@ TEST_F(Dag, MatricesComposeAlongThePath) {
     mel("setAttr root.tx 0");
     MPoint origin = MPoint(0, 0, 0) * pathOf("tip").inclusiveMatrix();
     expectPoint(origin, -2, 0, 0);
+    MObject world, worldInverse;
+    ASSERT_TRUE(hostkit::getAttrData("tip.worldMatrix[0]", world));
+    ASSERT_TRUE(hostkit::getAttrData("tip.worldInverseMatrix[0]", worldInverse));
+    expectPoint(MPoint(0, 0, 0) * MFnMatrixData(world).matrix(), -2, 0, 0);
+    expectPoint(MPoint(-2, 0, 0) * MFnMatrixData(worldInverse).matrix(), 0, 0, 0);
     MFnDagNode arm(node("arm"));
     expectPoint(MPoint(1, 0, 0) * arm.transformationMatrix(), 2, 0, -2);
 }

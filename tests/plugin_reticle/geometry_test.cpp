@@ -45,6 +45,11 @@ TEST(ReticleFilmFrame, FitsTheGateToThePortAsTheCameraSays) {
             << filmFit;
     EXPECT_NEAR(computeFilmFrame(settings, fit(2), kHdWindow).filmFrame.extentY, 1080, 1e-9);
 
+    // Equal aspects fit vertically under Fill, horizontally under Overscan.
+    const ReticleFrame same = windowFrameOf(1778, 1000);
+    EXPECT_NEAR(computeFilmFrame(settings, fit(0, 1.0, 2.0), same).filmFrame.extentY, 1000, 1e-9);
+    EXPECT_NEAR(computeFilmFrame(settings, fit(3, 1.0, 2.0), same).filmFrame.extentY, 1778 / 1.778,
+                1e-9);
     // Fill covers the port, overscan shows the whole gate inside it.
     const ReticleFrame square = windowFrameOf(800, 800);
     EXPECT_NEAR(computeFilmFrame(settings, fit(0), square).filmFrame.extentY, 800, 1e-9);

@@ -29,11 +29,13 @@ MPxLocatorNode* reticleNode() {
 TEST_F(ReticleTest, AnOrdinaryRedrawReadsOnlyWhatEveryDrawNeeds) {
     addAspect(0, 1.85, 2);
     addAspect(1, 2.39, 1);
+    addAspect(2, 1.5, 0); // "none": only its ratio and mode are read
     addText(0, 1);
     addText(4, 3);
     hostkit::Viewport viewport(kCamera, 320, 180);
     const long first = readsOfOneDraw(viewport);
-    EXPECT_GT(first, 40); // settings, apertures, 2 x 8 aspect children, 2 x 10 text children
+    // Switches 7 and line colour 4, apertures 2, aspects 2 x 12 + 2, texts 2 x 13, every draw 2.
+    EXPECT_EQ(first, 11 + 2 + 26 + 26 + kEveryDraw);
     EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw);
     EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw);
 

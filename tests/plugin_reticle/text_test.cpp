@@ -140,10 +140,30 @@ TEST_F(ReticleTest, TextsStartAtTheirAnchorsAligned) {
         set(element + ".textARLevel", skipped[i].arLevel);
         set(element + ".textSize", skipped[i].size);
     }
+    set(".text[1].textColor", {0.2, 0.4, 0.6});
+    set(".text[1].textTrans", 0.25);
     set("viewerShape.filmFit", 2); // gate 284.48 x 160, centred in 320 x 160
+    // Where the locator stands changes nothing: texts go through its world inverse matrix.
+    set("overlay.translate", {1, 2, -3});
+    set("overlay.rotateY", 30);
     hostkit::Viewport viewport(kCamera, 320, 160);
-    const std::vector<DrawnText> texts = textsOf(recordDraw(viewport));
+    const std::vector<glrec::Call> calls = recordDraw(viewport);
+    const std::vector<DrawnText> texts = textsOf(calls);
     ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(argsOf(calls, "glFlush").size(), 4u); // one per string
+    // Each text's colour is the last one set before its raster position.
+    std::vector<std::vector<double>> colours;
+    std::vector<double> colour;
+    for (const glrec::Call& call : calls) {
+        if (call.name == "glColor4f")
+            colour = call.args;
+        if (call.name == "glRasterPos3f")
+            colours.push_back(colour);
+    }
+    ASSERT_EQ(colours.size(), 4u);
+    EXPECT_EQ(colours[0], (std::vector<double>{1, 1, 1, 0.5}));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_NEAR(colours[1][k], (std::vector<double>{0.2, 0.4, 0.6, 0.75})[k], 1e-6);
     EXPECT_EQ(texts[1].font, GLUT_BITMAP_HELVETICA_18);
     EXPECT_EQ(texts[2].font, GLUT_BITMAP_HELVETICA_12);
     EXPECT_EQ(texts[3].font, GLUT_BITMAP_HELVETICA_10);

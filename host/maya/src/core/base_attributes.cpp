@@ -29,6 +29,8 @@ MObject hostMatrix(const char* longName, const char* shortName, bool array) {
     fn.setWritable(false);
     fn.setStorable(false);
     fn.setArray(array);
+    // The host fills the per-instance arrays with a builder.
+    fn.setUsesArrayDataBuilder(array);
     return attr;
 }
 

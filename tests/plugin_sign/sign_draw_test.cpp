@@ -219,3 +219,115 @@ TEST_F(SignDraw, WidthIsPassedUnchangedAndRestoredAfterwards) {
         EXPECT_EQ(record.before, record.after) << width;
     }
 }
+
+namespace {
+// The host's state before the locators draw: the opposite of everything a sign sets, so that a
+// setting the sign leaves out shows.
+void setOppositeState(hostkit::Viewport& viewport) {
+    viewport.glState(); // makes the viewport's context current
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ZERO);
+    glDisable(GL_DEPTH_TEST);
+    glDepthFunc(GL_GREATER);
+    glDepthMask(GL_TRUE);
+    glClearDepth(0.25);
+    glLineWidth(5.0f);
+    glPointSize(5.0f);
+}
+
+// The state at each glBegin and glutBitmapCharacter of one sign's draw, with the call's name.
+std::vector<std::pair<std::string, glrec::DrawState>>
+statesWhileDrawing(hostkit::Viewport& viewport) {
+    setOppositeState(viewport);
+    glrec::Recorder recorder(glrec::Recorder::kCallsWithDrawState);
+    viewport.drawLocators();
+    recorder.stop();
+    std::vector<std::pair<std::string, glrec::DrawState>> states;
+    for (const glrec::Call& call : recorder.calls())
+        if (call.state)
+            states.emplace_back(call.name, *call.state);
+    return states;
+}
+
+// Blending with alpha, depth tested (less or equal) and, unless `writesDepth`, not written.
+void expectShapeState(const glrec::DrawState& state, bool writesDepth, float width) {
+    EXPECT_TRUE(state.blend);
+    EXPECT_EQ(state.blendSrc, GL_SRC_ALPHA);
+    EXPECT_EQ(state.blendDst, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_TRUE(state.depthTest);
+    EXPECT_EQ(state.depthFunc, GL_LEQUAL);
+    EXPECT_EQ(state.depthMask, writesDepth);
+    EXPECT_EQ(state.depthClear, 1.0);
+    EXPECT_EQ(state.lineWidth, width);
+    EXPECT_EQ(state.pointSize, width);
+}
+} // namespace
+
+TEST_F(SignDraw, StateWhileDrawingBlendsTestsDepthWithoutWritingItAndLabelsDrawOverAll) {
+    const std::string sign = createSign("marker");
+    set(sign + ".width", 3);
+    set(sign + ".enableTailLine", 1);
+    ASSERT_TRUE(hostkit::setAttrString(sign + ".text", "a")); // one character is a label too
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    const auto states = statesWhileDrawing(viewport);
+    ASSERT_EQ(states.size(), 4u);
+    const char* const order[] = {"glBegin", "glBegin", "glutBitmapCharacter", "glBegin"};
+    for (std::size_t i = 0; i < states.size(); ++i)
+        EXPECT_EQ(states[i].first, order[i]) << i;
+    {
+        SCOPED_TRACE("shape and tail line");
+        expectShapeState(states[0].second, false, 3.0f);
+        expectShapeState(states[1].second, false, 3.0f);
+    }
+    {
+        SCOPED_TRACE("label");
+        EXPECT_TRUE(states[2].second.blend);
+        EXPECT_FALSE(states[2].second.depthTest);
+        EXPECT_FALSE(states[2].second.depthMask);
+    }
+    {
+        // The label turns depth testing back on, and depth writing with it.
+        SCOPED_TRACE("text line after the label");
+        expectShapeState(states[3].second, true, 3.0f);
+    }
+    const hostkit::LocatorDraw& record = viewport.locatorDraws().at(0);
+    EXPECT_EQ(record.before, record.after) << record.before.describe() << "\n"
+                                           << record.after.describe();
+
+    // Without a label the text line is drawn like the shape.
+    ASSERT_TRUE(hostkit::setAttrString(sign + ".text", ""));
+    const auto unlabelled = statesWhileDrawing(viewport);
+    ASSERT_EQ(unlabelled.size(), 3u);
+    expectShapeState(unlabelled[2].second, false, 3.0f);
+}
+
+namespace {
+// The ends of an axis sign's +X, +Y and +Z segments land where these world points project.
+void expectAxisEnds(hostkit::Viewport& viewport, const MPoint (&ends)[3]) {
+    const std::vector<hostkit::FeedbackRecord> feedback = viewport.capture();
+    ASSERT_EQ(feedback.size(), 3u);
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        const hostkit::FeedbackVertex& end = feedback[axis].vertices[1];
+        expectNear(MPoint(end.x, end.y, end.z), toWindow(viewport, ends[axis]), 0.01);
+    }
+}
+} // namespace
+
+TEST_F(SignDraw, EachRotationChannelTurnsAboutItsOwnAxisAndScaleAppliesPerAxis) {
+    const std::string sign = createSign("marker");
+    set(sign + ".type", 120); // axis sign: one segment along each axis
+    set(sign + ".localRotate", {90, 0, 0});
+    set(sign + ".localScale", {1, 1.5, 2});
+    set(sign + ".radius", 1.2);
+    set(sign + ".enableTextLine", 0);
+    hostkit::Viewport viewport(kCamera, kWidth, kHeight);
+    // Scaled, the axis ends are (1.2, 0, 0), (0, 1.8, 0) and (0, 0, 2.4); 90 degrees about X
+    // turns Y into Z and Z into -Y.
+    expectAxisEnds(viewport, {MPoint(1.2, 0, 0), MPoint(0, 0, 1.8), MPoint(0, -2.4, 0)});
+
+    // About Z, X turns into Y and Y into -X.
+    set(sign + ".localRotate", {0, 0, 90});
+    set(sign + ".localScale", {1, 1, 1});
+    set(sign + ".radius", 1.5);
+    expectAxisEnds(viewport, {MPoint(0, 1.5, 0), MPoint(-1.5, 0, 0), MPoint(0, 0, 1.5)});
+}

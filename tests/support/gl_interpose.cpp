@@ -23,7 +23,17 @@ void* nextSymbol(const char* name) {
 
 void record(const char* name, std::vector<double> args, const void* font = nullptr) {
     if (glrec::Recorder* recorder = glrec::activeRecorder())
-        recorder->add(glrec::Call{name, std::move(args), font});
+        recorder->add(glrec::Call{name, std::move(args), font, std::nullopt});
+}
+
+// Calls whose effect depends on the state set before them: that state is read first.
+void recordWithState(const char* name, std::vector<double> args, const void* font = nullptr) {
+    if (glrec::Recorder* recorder = glrec::activeRecorder()) {
+        std::optional<glrec::DrawState> state;
+        if (recorder->readsDrawState())
+            state = glrec::readDrawState();
+        recorder->add(glrec::Call{name, std::move(args), font, state});
+    }
 }
 
 } // namespace
@@ -67,7 +77,12 @@ void record(const char* name, std::vector<double> args, const void* font = nullp
         real(a, b, c, d, e, f);                                                                    \
     }
 
-GLREC_VOID1(glBegin, GLenum)
+extern "C" void glBegin(GLenum mode) {
+    recordWithState("glBegin", {double(mode)});
+    static const auto real = GLREC_REAL(glBegin);
+    real(mode);
+}
+
 GLREC_VOID0(glEnd)
 GLREC_VOID2(glVertex2f, GLfloat, GLfloat)
 GLREC_VOID2(glVertex2d, GLdouble, GLdouble)
@@ -98,7 +113,7 @@ GLREC_VOID2(glBlendFunc, GLenum, GLenum)
 GLREC_VOID0(glFlush)
 
 extern "C" void glutBitmapCharacter(void* font, int character) {
-    record("glutBitmapCharacter", {double(character)}, font);
+    recordWithState("glutBitmapCharacter", {double(character)}, font);
     static const auto real = GLREC_REAL(glutBitmapCharacter);
     real(font, character);
 }

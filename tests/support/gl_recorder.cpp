@@ -1,5 +1,7 @@
 #include "gl_recorder.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 
 namespace glrec {
@@ -11,7 +13,7 @@ Recorder* activeRecorder() {
     return current;
 }
 
-Recorder::Recorder() {
+Recorder::Recorder(Detail detail) : detail_(detail) {
     if (current)
         current->stop();
     current = this;
@@ -61,6 +63,26 @@ std::string Recorder::bitmapText() const {
         if (call.name == "glutBitmapCharacter")
             text += static_cast<char>(static_cast<int>(call.args.at(0)));
     return text;
+}
+
+DrawState readDrawState() {
+    DrawState state;
+    GLint value = 0;
+    GLboolean flag = GL_FALSE;
+    state.blend = glIsEnabled(GL_BLEND);
+    glGetIntegerv(GL_BLEND_SRC, &value);
+    state.blendSrc = value;
+    glGetIntegerv(GL_BLEND_DST, &value);
+    state.blendDst = value;
+    state.depthTest = glIsEnabled(GL_DEPTH_TEST);
+    glGetIntegerv(GL_DEPTH_FUNC, &value);
+    state.depthFunc = value;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &flag);
+    state.depthMask = flag == GL_TRUE;
+    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &state.depthClear);
+    glGetFloatv(GL_LINE_WIDTH, &state.lineWidth);
+    glGetFloatv(GL_POINT_SIZE, &state.pointSize);
+    return state;
 }
 
 } // namespace glrec

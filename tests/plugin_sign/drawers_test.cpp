@@ -31,6 +31,28 @@ float angle(int step) {
     return static_cast<float>(step) * 0.09817477f + 1.5707964f;
 }
 
+// A vertex as the drawers pass it, in single precision.
+Vertex at(float x, float y, float z) {
+    return {x, y, z};
+}
+
+// The edges P0-P1, P1-P2, ..., Pn-P0, each as a vertex pair.
+std::vector<Vertex> outline(const std::vector<Vertex>& points) {
+    std::vector<Vertex> edges;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        edges.push_back(points[i]);
+        edges.push_back(points[(i + 1) % points.size()]);
+    }
+    return edges;
+}
+
+std::vector<Vertex> joined(const std::vector<std::vector<Vertex>>& parts) {
+    std::vector<Vertex> all;
+    for (const std::vector<Vertex>& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 double radiusIn(const Vertex& v, int a, int b) {
     return std::hypot(v[a], v[b]);
 }
@@ -41,13 +63,6 @@ void expectVertex(const Vertex& actual, double x, double y, double z, double tol
     EXPECT_NEAR(actual[2], z, tolerance);
 }
 
-// Consecutive segments share their end points and the last one returns to the first vertex.
-void expectClosedOutline(const std::vector<Vertex>& vertices) {
-    ASSERT_GE(vertices.size(), 4u);
-    for (std::size_t i = 1; i + 1 < vertices.size(); i += 2)
-        EXPECT_EQ(vertices[i], vertices[i + 1]) << "segment " << i / 2;
-    EXPECT_EQ(vertices.back(), vertices.front());
-}
 } // namespace
 
 TEST(SignShapes, EveryTypeDrawsItsShapeAsLinePairs) {
@@ -84,6 +99,35 @@ TEST(SignShapes, EveryTypeDrawsItsShapeAsLinePairs) {
     }
 }
 
+TEST(SignShapes, EachTypeDrawsWithTheDrawerItNames) {
+    Circle circle;
+    Square square;
+    Triangle triangle;
+    Cross cross;
+    Arrow arrow;
+    BothArrow bothArrow;
+    Arch arch;
+    Ellipse1 ellipse;
+    Star star;
+    Cube cube;
+    Sphere sphere;
+    Pyramid pyramid;
+    MayaSign axes;
+    Root root;
+    const std::pair<int, Drawer*> drawers[] = {
+        {0, &circle},     {1, &square},   {2, &triangle}, {3, &cross}, {30, &arrow},
+        {31, &bothArrow}, {60, &arch},    {61, &ellipse}, {62, &star}, {90, &cube},
+        {91, &sphere},    {92, &pyramid}, {120, &axes},   {121, &root}};
+    for (const auto& [type, drawer] : drawers) {
+        SCOPED_TRACE(type);
+        const std::vector<Batch> byType = recordShape(type);
+        const std::vector<Batch> byDrawer = recordDraw(*drawer);
+        ASSERT_EQ(byType.size(), byDrawer.size());
+        for (std::size_t b = 0; b < byType.size(); ++b)
+            EXPECT_EQ(byType[b].vertices, byDrawer[b].vertices);
+    }
+}
+
 TEST(Drawers, BaseDrawerEmitsNothing) {
     Drawer drawer;
     glrec::Recorder recorder;
@@ -92,49 +136,59 @@ TEST(Drawers, BaseDrawerEmitsNothing) {
     EXPECT_TRUE(recorder.calls().empty());
 }
 
-TEST(Drawers, StraightShapesAreClosedOutlines) {
+TEST(Drawers, StraightShapesDrawTheirExactVertexLists) {
+    // Constants as drawn so far, quirks included: Triangle's 0.866026 and Star's uneven halves.
     Square square;
     Triangle triangle;
     Cross cross;
     Arrow arrow;
     BothArrow bothArrow;
     Star star;
-    Drawer* outlines[] = {&square, &triangle, &cross, &arrow, &bothArrow, &star};
-    for (Drawer* drawer : outlines) {
-        const std::vector<Batch> batches = recordDraw(*drawer);
-        ASSERT_EQ(batches.size(), 1u);
-        expectClosedOutline(batches[0].vertices);
-        for (const Vertex& v : batches[0].vertices)
-            EXPECT_EQ(v[1], 0.0); // flat in the XZ plane
-    }
-}
-
-TEST(Drawers, CubeAndPyramidEdges) {
+    MayaSign axes;
     Cube cube;
-    const std::vector<Vertex> c = recordDraw(cube)[0].vertices;
-    expectClosedOutline({c.begin(), c.begin() + 8});
-    expectClosedOutline({c.begin() + 8, c.begin() + 16});
-    for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(c[i][1], 1.0);
-        EXPECT_EQ(c[8 + i][1], -1.0);
-    }
-    for (std::size_t i = 16; i < 24; i += 2) { // verticals: same x and z, from top to bottom
-        EXPECT_EQ(c[i][0], c[i + 1][0]);
-        EXPECT_EQ(c[i][2], c[i + 1][2]);
-        EXPECT_EQ(c[i][1], 1.0);
-        EXPECT_EQ(c[i + 1][1], -1.0);
-    }
     Pyramid pyramid;
-    const std::vector<Vertex> p = recordDraw(pyramid)[0].vertices;
-    expectClosedOutline({p.begin(), p.begin() + 8});
-    for (std::size_t i = 8; i < 16; i += 2)
-        expectVertex(p[i + 1], 0, 1, 0);
-
-    MayaSign sign;
-    const std::vector<Vertex> axes = recordDraw(sign)[0].vertices;
-    for (std::size_t axis = 0; axis < 3; ++axis) {
-        EXPECT_EQ(axes[2 * axis][axis], -1.0);
-        EXPECT_EQ(axes[2 * axis + 1][axis], 1.0);
+    const struct {
+        const char* name;
+        Drawer* drawer;
+        std::vector<Vertex> vertices;
+    } shapes[] = {
+        {"Square", &square, outline({at(-1, 0, 1), at(1, 0, 1), at(1, 0, -1), at(-1, 0, -1)})},
+        {"Triangle", &triangle,
+         outline({at(0, 0, 1), at(0.866026f, 0, -0.5f), at(-0.866026f, 0, -0.5f)})},
+        {"Cross", &cross,
+         outline({at(0.5f, 0, -1), at(0.5f, 0, -0.5f), at(1, 0, -0.5f), at(1, 0, 0.5f),
+                  at(0.5f, 0, 0.5f), at(0.5f, 0, 1), at(-0.5f, 0, 1), at(-0.5f, 0, 0.5f),
+                  at(-1, 0, 0.5f), at(-1, 0, -0.5f), at(-0.5f, 0, -0.5f), at(-0.5f, 0, -1)})},
+        {"Arrow", &arrow,
+         outline({at(0, 0, -1), at(0.6f, 0, 0), at(0.3f, 0, 0), at(0.3f, 0, 1), at(-0.3f, 0, 1),
+                  at(-0.3f, 0, 0), at(-0.6f, 0, 0)})},
+        {"Both Arrow", &bothArrow,
+         outline({at(0, 0, -1), at(0.3f, 0, -0.5f), at(0.15f, 0, -0.5f), at(0.15f, 0, 0.5f),
+                  at(0.3f, 0, 0.5f), at(0, 0, 1), at(-0.3f, 0, 0.5f), at(-0.15f, 0, 0.5f),
+                  at(-0.15f, 0, -0.5f), at(-0.3f, 0, -0.5f)})},
+        {"Star", &star,
+         outline({at(0, 0, -0.948926f), at(0.308316f, 0, -0.324186f), at(1, 0, -0.22401f),
+                  at(0.498872f, 0, 0.262274f), at(0.61665f, 0, 0.948926f), at(0, 0, 0.62472f),
+                  at(-0.61665f, 0, 0.948926f), at(-0.498884f, 0, 0.262274f), at(-1, 0, -0.22401f),
+                  at(-0.30833f, 0, -0.324186f)})},
+        {"Sign",
+         &axes,
+         {at(-1, 0, 0), at(1, 0, 0), at(0, -1, 0), at(0, 1, 0), at(0, 0, -1), at(0, 0, 1)}},
+        {"Cube", &cube,
+         joined({outline({at(-1, 1, 1), at(1, 1, 1), at(1, 1, -1), at(-1, 1, -1)}),
+                 outline({at(-1, -1, 1), at(1, -1, 1), at(1, -1, -1), at(-1, -1, -1)}),
+                 {at(1, 1, 1), at(1, -1, 1), at(-1, 1, 1), at(-1, -1, 1), at(1, 1, -1),
+                  at(1, -1, -1), at(-1, 1, -1), at(-1, -1, -1)}})},
+        {"Pyramid", &pyramid,
+         joined({outline({at(-1, -1, 1), at(1, -1, 1), at(1, -1, -1), at(-1, -1, -1)}),
+                 {at(1, -1, 1), at(0, 1, 0), at(-1, -1, 1), at(0, 1, 0), at(1, -1, -1), at(0, 1, 0),
+                  at(-1, -1, -1), at(0, 1, 0)}})},
+    };
+    for (const auto& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        const std::vector<Batch> batches = recordDraw(*shape.drawer);
+        ASSERT_EQ(batches.size(), 1u);
+        EXPECT_EQ(batches[0].vertices, shape.vertices);
     }
 }
 

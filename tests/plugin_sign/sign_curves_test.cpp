@@ -64,6 +64,17 @@ TEST_F(SignCurves, ControlPolygonsOfTheConnectedCurvesIgnoreTheRadius) {
     EXPECT_EQ(batches[0].vertices.back(), (std::array<double, 3>{3, 0, 1}));
 }
 
+TEST_F(SignCurves, TwoControlVerticesMakeOneSegment) {
+    runMel("createNode transform -n \"line\";"
+           "createNode nurbsCurve -n \"lineShape\" -p \"line\";"
+           "setAttr \"lineShape.cc\" -type \"nurbsCurve\" 1 1 0 no 3 2 0 1 2 0 0 0 4 0 0;");
+    runMel("connectAttr -f \"lineShape.local\" \"" + sign + ".inputCurve[4]\";");
+    hostkit::Viewport viewport(kCamera, 200, 150);
+    const std::vector<glrec::Batch> batches = recordBatches(viewport);
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].vertices, (Vertices{{0, 0, 0}, {4, 0, 0}}));
+}
+
 TEST_F(SignCurves, OutputHasOneElementPerInputNumberedFromZero) {
     MPlug positions = hostkit::findPlug(sign + ".cvPositions");
     ASSERT_EQ(positions.evaluateNumElements(), 2u);

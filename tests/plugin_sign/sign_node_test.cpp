@@ -3,6 +3,7 @@
 
 #include <maya/MDoubleArray.h>
 #include <maya/MFnAttribute.h>
+#include <maya/MFnCompoundAttribute.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnEnumAttribute.h>
@@ -10,6 +11,7 @@
 #include <maya/MFnNurbsCurve.h>
 #include <maya/MFnNurbsCurveData.h>
 #include <maya/MFnPointArrayData.h>
+#include <maya/MFnTypedAttribute.h>
 #include <maya/MPlug.h>
 #include <maya/MPointArray.h>
 #include <maya/MPxLocatorNode.h>
@@ -105,6 +107,70 @@ TEST_F(SignNode, AttributesHaveTheirNamesFlagsAndDefaults) {
     }
     EXPECT_STREQ(MFnAttribute(node.attribute("inputCurve")).shortName().asChar(), "ic");
     EXPECT_STREQ(MFnAttribute(node.attribute("cvPositions")).shortName().asChar(), "cvp");
+}
+
+TEST_F(SignNode, AttributeKindsAreTheOnesScenesAndConnectionsRelyOn) {
+    const MFnDependencyNode node(hostkit::findNode(createSign("marker")));
+    const struct {
+        const char* name;
+        MFnNumericData::Type kind;
+    } numerics[] = {
+        {"localRotateX", MFnNumericData::kFloat},
+        {"localRotateY", MFnNumericData::kFloat},
+        {"localRotateZ", MFnNumericData::kFloat},
+        {"enableTailLine", MFnNumericData::kBoolean},
+        {"tailLineVectorX", MFnNumericData::kFloat},
+        {"tailLineVectorY", MFnNumericData::kFloat},
+        {"tailLineVectorZ", MFnNumericData::kFloat},
+        {"radius", MFnNumericData::kFloat},
+        {"width", MFnNumericData::kInt},
+        {"color", MFnNumericData::k3Float},
+        {"alpha", MFnNumericData::kFloat},
+        {"textPositionX", MFnNumericData::kFloat},
+        {"textPositionY", MFnNumericData::kFloat},
+        {"textPositionZ", MFnNumericData::kFloat},
+        {"textColor", MFnNumericData::k3Float},
+        {"textAlpha", MFnNumericData::kFloat},
+        {"enableTextLine", MFnNumericData::kBoolean},
+    };
+    for (const auto& row : numerics) {
+        SCOPED_TRACE(row.name);
+        const MObject attribute = node.attribute(row.name);
+        ASSERT_TRUE(attribute.hasFn(MFn::kNumericAttribute));
+        EXPECT_EQ(MFnNumericAttribute(attribute).unitType(), row.kind);
+        const bool colour = row.kind == MFnNumericData::k3Float;
+        EXPECT_EQ(MFnAttribute(attribute).isUsedAsColor(), colour);
+    }
+
+    const struct {
+        const char* name;
+        MFnData::Type kind;
+    } typed[] = {{"inputCurve", MFnData::kNurbsCurve},
+                 {"cvPositions", MFnData::kPointArray},
+                 {"text", MFnData::kString}};
+    for (const auto& row : typed) {
+        const MObject attribute = node.attribute(row.name);
+        ASSERT_TRUE(attribute.hasFn(MFn::kTypedAttribute)) << row.name;
+        EXPECT_EQ(MFnTypedAttribute(attribute).attrType(), row.kind) << row.name;
+    }
+    EXPECT_FALSE(MFnAttribute(node.attribute("text")).isArray());
+    EXPECT_TRUE(node.attribute("type").hasFn(MFn::kEnumAttribute));
+
+    const struct {
+        const char* name;
+        const char* children[3];
+    } compounds[] = {{"localRotate", {"localRotateX", "localRotateY", "localRotateZ"}},
+                     {"tailLineVector", {"tailLineVectorX", "tailLineVectorY", "tailLineVectorZ"}},
+                     {"textPosition", {"textPositionX", "textPositionY", "textPositionZ"}}};
+    for (const auto& row : compounds) {
+        SCOPED_TRACE(row.name);
+        const MObject attribute = node.attribute(row.name);
+        ASSERT_TRUE(attribute.hasFn(MFn::kCompoundAttribute));
+        const MFnCompoundAttribute compound(attribute);
+        ASSERT_EQ(compound.numChildren(), 3u);
+        for (unsigned i = 0; i < 3; ++i)
+            EXPECT_STREQ(MFnAttribute(compound.child(i)).name().asChar(), row.children[i]);
+    }
 }
 
 TEST_F(SignNode, SoftLimitsAndTypeFields) {

@@ -54,6 +54,8 @@ TEST(PluginLoading, LoadsReadsTheVersionAndUnloadsOnceItsNodesAreGone) {
     ASSERT_TRUE(hostkit::loadPlugin(CORE_PROBE_PLUGIN, &error)) << error;
     EXPECT_TRUE(hostkit::isPluginLoaded(kProbe));
     EXPECT_EQ(hostkit::pluginApiVersion(kProbe), "20190000");
+    EXPECT_EQ(hostkit::pluginVendor(kProbe), "Probe Vendor");
+    EXPECT_EQ(hostkit::pluginVersion(kProbe), "2.0");
     EXPECT_STREQ(hook<const char* (*)()>("coreProbeVendor")(), "Probe Vendor");
     const auto types = hostkit::registeredTypes();
     auto probe = std::find_if(types.begin(), types.end(),

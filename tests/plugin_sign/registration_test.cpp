@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +21,28 @@ std::vector<hostkit::NodeTypeInfo> typesFrom(const std::string& plugin) {
             types.push_back(type);
     return types;
 }
+
+std::string namesOf(const std::vector<hostkit::NodeTypeInfo>& types) {
+    std::string names;
+    for (const hostkit::NodeTypeInfo& type : types)
+        names += (names.empty() ? "" : " ") + type.name;
+    return names;
+}
+
+// Loads the plug-in, leaves a sign in the scene and unloads: prints what unloading reported and
+// what stayed registered, then ends the process (the plug-in cannot be unloaded any more).
+[[noreturn]] void unloadWithASignInTheScene() {
+    std::string error;
+    if (!hostkit::loadPlugin(kSignPluginPath, &error) || hostkit::createNode("sign").isNull()) {
+        std::fprintf(stderr, "setup failed: %s\n", error.c_str());
+        std::_Exit(1);
+    }
+    const bool unloaded = hostkit::unloadPlugin("quillomarPlugins");
+    std::fprintf(stderr, "%s; registered: %s\n", unloaded ? "unloaded" : "still loaded",
+                 namesOf(typesFrom("quillomarPlugins")).c_str());
+    std::fflush(stderr);
+    std::_Exit(0);
+}
 } // namespace
 
 TEST(SignRegistration, ThePluginExportsOnlyItsEntryPoints) {
@@ -28,12 +52,31 @@ TEST(SignRegistration, ThePluginExportsOnlyItsEntryPoints) {
         << error;
 }
 
+TEST(SignRegistration, SignInUseStopsTheUnloadAtItsLineAndKeepsTheTypesAfterIt) {
+    // The types from the sign on, in registration order, are what a failure there leaves.
+    std::string error;
+    ASSERT_TRUE(hostkit::loadPlugin(kSignPluginPath, &error)) << error;
+    std::vector<hostkit::NodeTypeInfo> types = typesFrom("quillomarPlugins");
+    ASSERT_TRUE(hostkit::unloadPlugin("quillomarPlugins", &error)) << error;
+    while (!types.empty() && types.front().name != "sign")
+        types.erase(types.begin());
+    ASSERT_FALSE(types.empty());
+
+    const std::string expected = "^\nAPI error detected in src/pluginMain\\.cpp at line 52\n"
+                                 "\\(kFailure\\)[^\n]*\n"
+                                 "still loaded; registered: " +
+                                 namesOf(types) + "\n$";
+    EXPECT_EXIT(unloadWithASignInTheScene(), testing::ExitedWithCode(0), expected);
+}
+
 TEST(SignRegistration, LoadRegistersTheNodeTypesQuietlyAndUnloadRemovesThem) {
     testing::internal::CaptureStderr();
     std::string error;
     ASSERT_TRUE(hostkit::loadPlugin(kSignPluginPath, &error)) << error;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(hostkit::pluginApiVersion("quillomarPlugins"), "20190000");
+    EXPECT_EQ(hostkit::pluginVendor("quillomarPlugins"), "Teruyo Vannek");
+    EXPECT_EQ(hostkit::pluginVersion("quillomarPlugins"), "1.0.0");
 
     const std::vector<hostkit::NodeTypeInfo> types = typesFrom("quillomarPlugins");
     ASSERT_FALSE(types.empty());

@@ -32,6 +32,9 @@ bool isPluginLoaded(const std::string& nameOrPath);
 std::vector<std::string> loadedPlugins();
 // The MApiVersion string the plug-in exported.
 std::string pluginApiVersion(const std::string& nameOrPath);
+// The vendor and version the plug-in gave MFnPlugin (pluginInfo -query -vendor / -version).
+std::string pluginVendor(const std::string& nameOrPath);
+std::string pluginVersion(const std::string& nameOrPath);
 
 // ---- node types --------------------------------------------------------------------------------
 

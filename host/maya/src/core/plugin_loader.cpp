@@ -139,4 +139,14 @@ std::string pluginApiVersion(const std::string& nameOrPath) {
     return plugin ? plugin->apiVersion : std::string();
 }
 
+std::string pluginVendor(const std::string& nameOrPath) {
+    const PluginObject* plugin = find(nameOrPath);
+    return plugin ? plugin->vendor : std::string();
+}
+
+std::string pluginVersion(const std::string& nameOrPath) {
+    const PluginObject* plugin = find(nameOrPath);
+    return plugin ? plugin->version : std::string();
+}
+
 } // namespace hostkit

@@ -1,4 +1,5 @@
 // The binding entries, linked from the library's sources, bound to fake renderer modules.
+#include "binding/binding.h"
 #include "binding/evaluate.h"
 #include "binding/module_handle.h"
 #include "fake_renderer.h"
@@ -84,6 +85,32 @@ TEST_F(BindingTest, MissingNameIsReportedOnEveryCallAndGivesZero) {
     miScalar field = 0;
     EXPECT_EQ(mi_phen_eval(&state, &field), &partial.record->value);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+int substituteCalls = 0;
+
+miBoolean substituteTrace(miColor* result, miState*) {
+    ++substituteCalls;
+    result->r = 42;
+    return miTRUE;
+}
+
+TEST_F(BindingTest, ResolvedAddressIsStoredAndLaterCallsUseItWithoutLookingUpAgain) {
+    std::atomic<void*>& word =
+        quillomar::binding::cache[static_cast<int>(quillomar::binding::Entry::TraceTransparent)];
+    miSetModuleHandle(full.handle);
+    EXPECT_EQ(word.load(), nullptr);
+    miColor color{};
+    EXPECT_EQ(mi_trace_transparent(&color, &state), miTRUE);
+    EXPECT_EQ(word.load(), dlsym(full.handle, "mi_trace_transparent"));
+
+    // Whatever the cache holds is what the entry calls: no name lookup on later calls.
+    word.store(reinterpret_cast<void*>(&substituteTrace));
+    substituteCalls = 0;
+    for (int call = 0; call < 3; ++call)
+        EXPECT_EQ(mi_trace_transparent(&color, &state), miTRUE);
+    EXPECT_EQ(substituteCalls, 3);
+    EXPECT_EQ(color.r, 42.0f);
 }
 
 TEST_F(BindingTest, NewModuleHandleResolvesEveryEntryAgain) {

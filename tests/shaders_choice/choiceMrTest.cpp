@@ -52,6 +52,15 @@ protected:
         return result;
     }
 
+    // A second choiceMr whose integer output, `value`, drives this one's selector.
+    InstanceId driveSelector(int value) {
+        InstanceId driver = network.add("driver", library.kind("choiceMr"));
+        network.setArraySize(driver, "values2", 1);
+        network.set(driver, "values2[0]", {double(value)});
+        network.connect(choice, "selector", driver, "outValue2");
+        return driver;
+    }
+
     Result run(int selector) {
         network.set(choice, "selector", {double(selector)});
         return call(network, choice);
@@ -127,6 +136,24 @@ TEST_F(ChoiceMrTest, StartAndCountBeyondTheStoredElementsGiveZero) {
     expectElement(run(2), 2);
 }
 
+TEST_F(ChoiceMrTest, TheWordJustPastTheBlockIsNotReadAsAnElement) {
+    // The slack makes the block end where its attachment words begin; an attached selector
+    // (picking 0) puts a tag into the first of them.
+    fill({0, 0, 0, 0, 2});
+    driveSelector(0);
+    const miFunction& record = network.record(choice);
+    ASSERT_EQ(record.ghost_offs, miUint(record.parameter_size));
+    // A start index at the block's end, as an attached or corrupt start could say.
+    const rayhost::Field* values3 =
+        rayhost::findField(network.declaration(choice).parameters, "values3");
+    ASSERT_NE(values3, nullptr);
+    const std::size_t storage = values3->offset + 2 * sizeof(std::int32_t);
+    const std::int32_t words[2] = {
+        std::int32_t((std::size_t(record.parameter_size) - storage) / sizeof(miUint)), 1};
+    std::memcpy(static_cast<char*>(record.parameters) + values3->offset, words, sizeof words);
+    EXPECT_EQ(call(network, choice).outValue3, 0u);
+}
+
 TEST_F(ChoiceMrTest, ValuesAreCopiedBitForBit) {
     fill({0, 0, 0, 0, 0});
     const std::uint32_t quietNanWithPayload = 0x7fc12345u;
@@ -164,11 +191,7 @@ TEST_F(ChoiceMrTest, ConnectedElementIsEvaluatedOnlyWhenPicked) {
 
 TEST_F(ChoiceMrTest, SelectorAndStructFieldsCanComeFromAnotherShader) {
     fill({0, 2, 0, 0, 0});
-    // A second choiceMr whose integer output drives the first one's selector.
-    InstanceId driver = network.add("driver", library.kind("choiceMr"));
-    network.setArraySize(driver, "values2", 1);
-    network.set(driver, "values2[0]", {2});
-    network.connect(choice, "selector", driver, "outValue2");
+    const InstanceId driver = driveSelector(2);
     // A vector element attached to the driver's (zero) vector output.
     network.connect(choice, "vectors[2]", driver, "outVector");
     const Result r = call(network, choice);

@@ -117,6 +117,33 @@ TEST_F(CompositeShaderTest, WholeColourModesReplaceEvenAtZeroOpacity) {
     expectColour(run(stack), {0.2f, 0.2f, 0.2f, 1});
 }
 
+TEST_F(CompositeShaderTest, ColourSpaceModesTakeEachComponentFromTheInputTheyName) {
+    // Base: hue 0, saturation 1, lightness 0.25. Layer: hue 1/3, saturation 0.5, lightness 0.75.
+    // Every other choice of source for any component gives a different colour.
+    const miColor base{0.5f, 0.0f, 0.0f, 0.5f};
+    const miColor layer{0.625f, 0.875f, 0.625f, 0.5f};
+    const struct {
+        int mode;
+        miColor expected;
+    } cases[] = {
+        {23, {0.0f, 0.5f, 0.0f, 1}},       // hue of the layer
+        {24, {0.375f, 0.125f, 0.125f, 1}}, // saturation of the layer
+        {25, {1.0f, 0.5f, 0.5f, 1}},       // lightness of the layer
+        {26, {0.125f, 0.375f, 0.125f, 1}}, // hue and saturation of the layer
+    };
+    network.set(stack, "baseColor", values(base));
+    setLayers(stack, {{0, layer, 1, kWhite}});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        setLayer(stack, 0, {c.mode, layer, 1, kWhite});
+        const miColor out = run(stack);
+        EXPECT_NEAR(out.r, c.expected.r, 1e-6);
+        EXPECT_NEAR(out.g, c.expected.g, 1e-6);
+        EXPECT_NEAR(out.b, c.expected.b, 1e-6);
+        EXPECT_EQ(out.a, 1.0f);
+    }
+}
+
 TEST_F(CompositeShaderTest, AttachedBaseLayerColourAndMaskAreEvaluatedPerSample) {
     rayhost::PatternShaders patterns;
     const InstanceId colourRamp = network.add("colourRamp", patterns.kind("uvRamp"));

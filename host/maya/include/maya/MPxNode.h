@@ -60,7 +60,8 @@ public:
     // Computes `plug` into the data block; kUnknownParameter for plugs the node does not make.
     virtual MStatus compute(const MPlug& plug, MDataBlock& dataBlock);
     // Internal attributes: return true when the node handled the value itself; false lets the
-    // host keep it in the data block.
+    // host keep it in the data block. The host calls the context forms, whose defaults call the
+    // context-free ones; override one generation only.
     virtual bool getInternalValue(const MPlug& plug, MDataHandle& dataHandle);
     virtual bool setInternalValue(const MPlug& plug, const MDataHandle& dataHandle);
     OPENMAYA_DEPRECATED(2018, "Override getInternalValue instead.")

@@ -3,6 +3,7 @@
 #include "data_block_access.h"
 #include "graph.h"
 
+#include <maya/MDGContext.h>
 #include <maya/MPxNode.h>
 
 namespace mcore {
@@ -30,6 +31,21 @@ void clampLeaves(Value& value) {
         setNumeric(value, value.attr->clamp(numericValue(value)));
 }
 
+// Maya calls the context forms of the internal-value callbacks; they are deprecated for plug-ins
+// to override, not for the host to call.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+bool nodeGets(Node* node, const PlugPath& path, MDataHandle& handle) {
+    MDGContext context = MDGContext::current();
+    return node->user->getInternalValueInContext(plugFor(path), handle, context);
+}
+
+bool nodeSets(Node* node, const PlugPath& path, const MDataHandle& handle) {
+    MDGContext context = MDGContext::current();
+    return node->user->setInternalValueInContext(plugFor(path), handle, context);
+}
+#pragma GCC diagnostic pop
+
 } // namespace
 
 const Value* readPlug(const PlugPath& raw, std::unique_ptr<Value>& holder) {
@@ -42,7 +58,7 @@ const Value* readPlug(const PlugPath& raw, std::unique_ptr<Value>& holder) {
         return value;
     holder = cloneValue(*value);
     MDataHandle handle = MDataHandleAccess::handle(holder.get(), node);
-    if (node->user->getInternalValue(plugFor(path), handle))
+    if (nodeGets(node, path, handle))
         return holder.get();
     holder.reset();
     return Graph::instance().resolve(path, true);
@@ -65,7 +81,7 @@ MStatus writePlug(const PlugPath& raw, const std::function<bool(Value&)>& write)
     bool keptByNode = false;
     if (node->user && isInternal(attr)) {
         MDataHandle handle = MDataHandleAccess::handle(next.get(), node);
-        keptByNode = node->user->setInternalValue(plugFor(path), handle);
+        keptByNode = nodeSets(node, path, handle);
     }
     if (!keptByNode) {
         // The node's callback may have changed the data block: look the value up again.

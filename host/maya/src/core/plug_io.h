@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing plug values the way the host does: reads evaluate first, writes clamp
-// to hard limits, go through setInternalValue for internal attributes and dirty what they
-// affect.
+// to hard limits, go through the node's internal-value callbacks for internal attributes and
+// dirty what they affect.
 #include "plug_path.h"
 #include "value.h"
 
@@ -11,7 +11,7 @@
 namespace mcore {
 
 // The value a read of the plug returns, or null. `holder` keeps a value the node supplied
-// through getInternalValue alive.
+// through its internal-value callback alive.
 const Value* readPlug(const PlugPath& path, std::unique_ptr<Value>& holder);
 // Applies `write` to a copy of the stored value, then stores it (unless the node keeps it).
 MStatus writePlug(const PlugPath& path, const std::function<bool(Value&)>& write);

@@ -22,27 +22,25 @@ MStatus MPxNode::compute(const MPlug&, MDataBlock&) {
     return MS::kUnknownParameter;
 }
 
-// The context-free pair forwards to the deprecated context forms, so a node overriding either
-// generation is called; the context forms answer "not handled".
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-bool MPxNode::getInternalValue(const MPlug& plug, MDataHandle& dataHandle) {
-    MDGContext context;
-    return getInternalValueInContext(plug, dataHandle, context);
-}
-
-bool MPxNode::setInternalValue(const MPlug& plug, const MDataHandle& dataHandle) {
-    MDGContext context;
-    return setInternalValueInContext(plug, dataHandle, context);
-}
-#pragma GCC diagnostic pop
-
-bool MPxNode::getInternalValueInContext(const MPlug&, MDataHandle&, MDGContext&) {
+// The host calls the context forms (deprecated since 2018, but still what Maya 2019 calls);
+// their defaults hand over to the context-free pair, so a node may override either generation.
+// A context-free override must therefore never call the base context form: as in Maya, that
+// comes straight back to the override.
+bool MPxNode::getInternalValue(const MPlug&, MDataHandle&) {
     return false;
 }
 
-bool MPxNode::setInternalValueInContext(const MPlug&, const MDataHandle&, MDGContext&) {
+bool MPxNode::setInternalValue(const MPlug&, const MDataHandle&) {
     return false;
+}
+
+bool MPxNode::getInternalValueInContext(const MPlug& plug, MDataHandle& dataHandle, MDGContext&) {
+    return getInternalValue(plug, dataHandle);
+}
+
+bool MPxNode::setInternalValueInContext(const MPlug& plug, const MDataHandle& dataHandle,
+                                        MDGContext&) {
+    return setInternalValue(plug, dataHandle);
 }
 
 int MPxNode::internalArrayCount(const MPlug&) const {

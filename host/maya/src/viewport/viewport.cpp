@@ -121,10 +121,13 @@ void Viewport::drawLocators() {
         record.before = impl_->canvas.state();
         impl_->draws.push_back(record);
         impl_->drawing = &impl_->draws.back();
+        // As in Maya, draw() is handed the path of the shape's parent transform.
+        MDagPath transform = locator.path;
+        transform.pop();
         M3dView v = this->view();
         const MObject node = locator.node->thisMObject();
         const long readsBefore = plugReads(node);
-        locator.node->draw(v, locator.path, impl_->style, record.status);
+        locator.node->draw(v, transform, impl_->style, record.status);
         impl_->drawing = nullptr;
         impl_->draws.back().after = impl_->canvas.state();
         impl_->draws.back().plugReads = plugReads(node) - readsBefore;

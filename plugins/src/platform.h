@@ -2,28 +2,13 @@
 // The Windows runtime's bounded environment and clock calls (_dupenv_s, _time64,
 // _localtime64_s) under one set of names that builds everywhere: the runtime's own calls where it
 // has them, a fallback with the same contract where mingw's msvcrt lacks _dupenv_s, and the POSIX
-// equivalents on other systems. Also a portable way to allow one deprecated call.
+// equivalents on other systems.
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-
-// Between these two marks, calls the host API marks deprecated compile without a warning
-// (GCC and Clang: -Wdeprecated-declarations; MSVC: C4996). Wrap only the call that must stay,
-// with a comment saying why.
-#if defined(_MSC_VER)
-#define PLATFORM_ALLOW_DEPRECATED_BEGIN __pragma(warning(push)) __pragma(warning(disable : 4996))
-#define PLATFORM_ALLOW_DEPRECATED_END __pragma(warning(pop))
-#elif defined(__GNUC__)
-#define PLATFORM_ALLOW_DEPRECATED_BEGIN                                                            \
-    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wdeprecated-declarations\"")
-#define PLATFORM_ALLOW_DEPRECATED_END _Pragma("GCC diagnostic pop")
-#else
-#define PLATFORM_ALLOW_DEPRECATED_BEGIN
-#define PLATFORM_ALLOW_DEPRECATED_END
-#endif
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "deprecatedCalls.h"
 #include "sign.h"
 #include "signShapes.h"
 
@@ -145,9 +145,9 @@ void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
 
     // Maya 2019 deprecates beginGL/endGL in favour of Viewport 2.0, but a legacy draw() has no
     // other way to bracket its OpenGL calls.
-    PLATFORM_ALLOW_DEPRECATED_BEGIN
+    QUILLOMAR_DEPRECATED_CALL_BEGIN
     view.beginGL();
-    PLATFORM_ALLOW_DEPRECATED_END
+    QUILLOMAR_DEPRECATED_CALL_END
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glClearDepth(1.0);
     glEnable(GL_BLEND);
@@ -199,7 +199,7 @@ void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glPopAttrib();
-    PLATFORM_ALLOW_DEPRECATED_BEGIN
+    QUILLOMAR_DEPRECATED_CALL_BEGIN
     view.endGL();
-    PLATFORM_ALLOW_DEPRECATED_END
+    QUILLOMAR_DEPRECATED_CALL_END
 }

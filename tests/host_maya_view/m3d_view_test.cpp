@@ -1,7 +1,7 @@
 // M3dView as a locator's draw sees it: port, camera, matrices, view <-> world conversion, and
 // views that outlive their viewport.
 #include "fixture_scene.h"
-#include "platform.h"
+#include "deprecatedCalls.h"
 
 #include <hostkit/viewport.h>
 #include <maya/MFnDependencyNode.h>
@@ -85,7 +85,7 @@ TEST(M3dView, FarPointGivesAValidRasterPositionUnderTheViewMatrices) {
 
 // beginGL stands for every call that needs the viewport; it is deprecated, but still the call a
 // legacy draw makes.
-PLATFORM_ALLOW_DEPRECATED_BEGIN
+QUILLOMAR_DEPRECATED_CALL_BEGIN
 TEST(M3dView, ViewsOfAGoneViewportFailInsteadOfDangling) {
     viewtest::openFixtureScene();
     M3dView view;
@@ -103,4 +103,4 @@ TEST(M3dView, ViewsOfAGoneViewportFailInsteadOfDangling) {
     M3dView::active3dView(&status);
     EXPECT_FALSE(status);
 }
-PLATFORM_ALLOW_DEPRECATED_END
+QUILLOMAR_DEPRECATED_CALL_END

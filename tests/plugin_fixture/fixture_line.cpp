@@ -1,7 +1,7 @@
 // A minimal locator for viewport tests: one line from the origin along +X, "length" long, in a
 // colour that shows its display status (dormant red, active white, lead green). It saves and
 // restores all GL state it touches.
-#include "platform.h"
+#include "deprecatedCalls.h"
 
 #include <maya/M3dView.h>
 #include <maya/MDagPath.h>
@@ -35,9 +35,9 @@ public:
         double size = 1.0;
         MPlug(thisMObject(), length).getValue(size);
         // Deprecated in 2019, but how a legacy draw brackets its OpenGL calls.
-        PLATFORM_ALLOW_DEPRECATED_BEGIN
+        QUILLOMAR_DEPRECATED_CALL_BEGIN
         view.beginGL();
-        PLATFORM_ALLOW_DEPRECATED_END
+        QUILLOMAR_DEPRECATED_CALL_END
         glPushAttrib(GL_ALL_ATTRIB_BITS);
         glLineWidth(3.0f);
         if (status == M3dView::kLead)
@@ -51,9 +51,9 @@ public:
         glVertex3d(size, 0.0, 0.0);
         glEnd();
         glPopAttrib();
-        PLATFORM_ALLOW_DEPRECATED_BEGIN
+        QUILLOMAR_DEPRECATED_CALL_BEGIN
         view.endGL();
-        PLATFORM_ALLOW_DEPRECATED_END
+        QUILLOMAR_DEPRECATED_CALL_END
     }
 };
 

@@ -1,8 +1,10 @@
 // When the reticle reads its plugs: everything after a change of an internal attribute or of an
 // array's element count, and only what every draw needs otherwise.
+#include "deprecatedCalls.h"
 #include "reticle_fixture.h"
 
 #include <hostkit/scene.h>
+#include <maya/MDGContext.h>
 #include <maya/MDataHandle.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
@@ -16,6 +18,16 @@ const long kEveryDraw = 2;
 long readsOfOneDraw(hostkit::Viewport& viewport) {
     viewport.drawLocators();
     return viewport.locatorDraws().at(0).plugReads;
+}
+
+// A change of an internal attribute as Maya reports it: through the context form of the
+// callback, deprecated for plug-ins to override but still the one Maya calls.
+bool setInternal(MPxLocatorNode* node, const MObject& object, const MObject& attribute) {
+    MDataHandle handle;
+    MDGContext context;
+    QUILLOMAR_DEPRECATED_CALL_BEGIN
+    return node->setInternalValueInContext(MPlug(object, attribute), handle, context);
+    QUILLOMAR_DEPRECATED_CALL_END
 }
 
 MPxLocatorNode* reticleNode() {
@@ -64,13 +76,12 @@ TEST_F(ReticleTest, MatrixAndTemplateChangesLeaveTheCopiesAlone) {
     MPxLocatorNode* node = reticleNode();
     ASSERT_NE(node, nullptr);
     const MObject object = hostkit::findNode(kReticle);
-    MDataHandle handle;
     for (const MObject* attribute :
          {&MPxLocatorNode::worldInverseMatrix, &MPxLocatorNode::isTemplated}) {
-        EXPECT_FALSE(node->setInternalValue(MPlug(object, *attribute), handle));
+        EXPECT_FALSE(setInternal(node, object, *attribute));
         EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw);
     }
-    EXPECT_FALSE(node->setInternalValue(MPlug(object, MPxLocatorNode::localScaleX), handle));
+    EXPECT_FALSE(setInternal(node, object, MPxLocatorNode::localScaleX));
     EXPECT_GT(readsOfOneDraw(viewport), kEveryDraw);
 }
 

@@ -60,28 +60,28 @@ TEST_F(FunctionSets, SelectionListsMatchNamesPathsWildcardsAndPlugs) {
 }
 
 TEST_F(FunctionSets, DagEditingKeepsChildOrderAndPathsStepThroughIt) {
-    mel("createNode transform -n top; createNode transform -n a -p top;"
-        "createNode transform -n b -p top; createNode transform -n c");
-    MFnDagNode top(node("top"));
+    mel("createNode transform -n rig; createNode transform -n a -p rig;"
+        "createNode transform -n b -p rig; createNode transform -n c");
+    MFnDagNode top(node("rig"));
     MObject c = node("c");
     ASSERT_TRUE(top.addChild(c, 0));
     ASSERT_EQ(top.childCount(), 3u);
     EXPECT_TRUE(top.child(0) == c);
     EXPECT_TRUE(top.child(2) == node("b"));
     EXPECT_TRUE(top.hasChild(c));
-    EXPECT_TRUE(MFnDagNode(c).isChildOf(node("top")));
+    EXPECT_TRUE(MFnDagNode(c).isChildOf(node("rig")));
     EXPECT_EQ(top.addChild(c, MFnDagNode::kNextPos, true), MS::kNotImplemented); // instancing
     ASSERT_TRUE(top.removeChild(c));
     EXPECT_EQ(top.childCount(), 2u);
     EXPECT_FALSE(top.removeChild(c));
 
-    MDagPath path = MDagPath::getAPathTo(node("top"));
+    MDagPath path = MDagPath::getAPathTo(node("rig"));
     EXPECT_EQ(path.childCount(), 2u);
     ASSERT_TRUE(path.push(path.child(1)));
     EXPECT_TRUE(path.node() == node("b"));
     EXPECT_FALSE(path.push(node("a"))); // not a child of b
     ASSERT_TRUE(path.pop());
-    EXPECT_TRUE(path.node() == node("top"));
+    EXPECT_TRUE(path.node() == node("rig"));
     EXPECT_FALSE(path.pop(5));
     MDagPath copy;
     EXPECT_TRUE(path.getPath(copy, 0));

@@ -1,22 +1,15 @@
 #include "scene/curve_geometry.h"
 #include "scene/mesh_geometry.h"
 
+#include "words.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 using namespace scene;
 
 namespace {
-
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> out;
-    for (std::string w; in >> w;)
-        out.push_back(w);
-    return out;
-}
 
 // A unit-square quad split asymmetrically: vertex 0 is shared by a face in the XY plane with a
 // 90 degree corner and by a face in the XZ plane with a 45 degree corner.
@@ -41,9 +34,27 @@ TEST(MeshGeometry, VertexNormalsWeighByCornerAngle) {
     EXPECT_NEAR(plain[0][1], std::sqrt(0.5), 1e-12);
     EXPECT_NEAR(plain[0][2], std::sqrt(0.5), 1e-12);
     EXPECT_NEAR(weighted[3][2], 1.0, 1e-12); // only on the quad
-    auto perFaceVertex = faceVertexNormals(m);
-    ASSERT_EQ(perFaceVertex.size(), 7u);
-    EXPECT_EQ(perFaceVertex[4], weighted[0]);
+}
+
+TEST(MeshGeometry, FaceVertexNormalsAreSmoothOnlyAcrossSoftEdgesAndUserNormalsWin) {
+    MeshGeometry m = corner();
+    auto hard = faceVertexNormals(m); // no soft edges: every face flat
+    ASSERT_EQ(hard.size(), 7u);
+    EXPECT_EQ(hard[0], (Vec3{0, 0, 1}));
+    EXPECT_EQ(hard[4], (Vec3{0, 1, 0}));
+    m.softEdges = {makeEdge(1, 0)}; // the edge the two faces share
+    auto smooth = faceVertexNormals(m);
+    const auto weighted = vertexNormals(m, true);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(smooth[0][k], weighted[0][k], 1e-12); // quad corner at vertex 0
+        EXPECT_NEAR(smooth[4][k], weighted[0][k], 1e-12); // triangle corner at vertex 0
+    }
+    EXPECT_EQ(smooth[3], (Vec3{0, 0, 1})); // vertex 3 touches only the quad
+    m.normals.assign(7, Vec3{kUnsetNormal, kUnsetNormal, kUnsetNormal});
+    m.normals[4] = {2, 0, 0};
+    auto user = faceVertexNormals(m);
+    EXPECT_EQ(user[4], (Vec3{1, 0, 0}));
+    EXPECT_EQ(user[0], smooth[0]);
 }
 
 TEST(MeshGeometry, TextFormRoundTripsAndBadTopologyIsRejected) {

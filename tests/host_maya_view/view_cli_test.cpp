@@ -48,19 +48,37 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
     EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
 }
 
-TEST(QuillomarView, DrawsTheSceneIntoAPngThroughItsOnlyPerspectiveCamera) {
+// The fixture's marker line, seen through shotCam, crosses the middle of a 200x200 image.
+int redAtTheMarker(const std::string& scene, const std::string& options) {
     const std::string out = viewtest::tempPath("cli_view.png");
     std::remove(out.c_str());
-    const ToolRun run = runView(sceneFile() + " " + kPlugin + " --size 200x200 -o " + out);
-    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const ToolRun run =
+        runView(scene + " " + kPlugin + " --size 200x200 " + options + " -o " + out);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
     quillomar::Image image;
-    ASSERT_TRUE(quillomar::readPng(out, image));
+    EXPECT_TRUE(quillomar::readPng(out, image));
     EXPECT_EQ(image.width, 200);
     EXPECT_EQ(image.height, 200);
     int red = 0;
-    for (int y = 97; y <= 102; ++y)
+    for (int y = 97; y <= 102 && image.width == 200; ++y)
         red += image.pixel(125, y)[0] > 200 && image.pixel(125, y)[1] < 60;
-    EXPECT_GE(red, 2);
+    return red;
+}
+
+TEST(QuillomarView, DrawsThroughPerspUnlessToldOtherwise) {
+    EXPECT_GE(redAtTheMarker(sceneFile(), "--camera shotCam"), 2);
+    // The scene's own persp is Maya's default one, which looks at the origin from afar.
+    EXPECT_EQ(redAtTheMarker(sceneFile(), ""), 0);
+    // A file that redefines persp (createNode -s) moves the default camera itself.
+    const std::string persp = viewtest::writeTempFile(
+        "cli_persp.ma", std::string(viewtest::kFixtureSceneText) +
+                            "createNode transform -s -n \"persp\";\n"
+                            "\tsetAttr \".t\" -type \"double3\" 0 0 0 ;\n"
+                            "\tsetAttr \".r\" -type \"double3\" 0 0 0 ;\n"
+                            "createNode camera -s -n \"perspShape\" -p \"persp\";\n"
+                            "\tsetAttr \".fl\" 12.7;\n\tsetAttr \".hfa\" 1;\n"
+                            "\tsetAttr \".vfa\" 1;\n\tsetAttr \".ff\" 1;\n");
+    EXPECT_GE(redAtTheMarker(persp, ""), 2);
 }
 
 TEST(QuillomarView, FramesGoToNumberedFiles) {

@@ -17,9 +17,19 @@ namespace hostkit {
 
 // Runs MEL commands; stops at the first error, which *error receives.
 MStatus runMel(const std::string& commands, std::string* error = nullptr);
-// Replaces the scene with the file's. Bad lines are reported on standard error as
-// "file:line: message" and skipped; only an unreadable file fails.
+// Replaces the scene with the file's. Bad lines are skipped and reported on standard error as
+// "file:line: message": one line per kind of message with its count (a kind seen once shows its
+// own line), or every line after setLoadReportsEveryLine(true). Only an unreadable file fails.
 MStatus openScene(const std::string& path, std::string* error = nullptr);
+void setLoadReportsEveryLine(bool everyLine);
+
+struct LoadMessage {
+    int line = 0;
+    std::string kind; // what the messages of one kind share
+    std::string text;
+};
+// What the last scene opened reported, in line order.
+std::vector<LoadMessage> loadMessages();
 MStatus saveScene(const std::string& path, std::string* error = nullptr);
 // The scene as the text a save would write.
 std::string sceneText();
@@ -49,7 +59,14 @@ struct MeshInfo {
     std::vector<std::array<double, 3>> points;        // object space
     std::vector<std::vector<int>> faces;              // vertex ids per face
     std::vector<std::array<double, 3>> vertexNormals; // object space, angle-weighted
-    bool visible = false; // drawn: visible along its path and not an intermediate shape
+    // Shading normals, one per face-vertex, face after face: smooth across soft edges only,
+    // user normals where the mesh has them.
+    std::vector<std::array<double, 3>> faceVertexNormals;
+    std::vector<std::pair<int, std::vector<int>>> holes; // a face id and a hole's vertex loop
+    bool visible = false;                                // drawn
+    // Why the viewport does not draw it: "hidden", "intermediate object", "history through
+    // unknown node type 'polyBevel'", "bad stored geometry: ...", "no geometry"; empty if drawn.
+    std::string notDrawn;
 };
 std::vector<MeshInfo> meshes();
 

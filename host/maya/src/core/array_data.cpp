@@ -1,6 +1,7 @@
 // MArrayDataHandle and MArrayDataBuilder: sparse arrays walked in ascending logical order.
 #include "data_block_access.h"
 #include "graph.h"
+#include "internal.h"
 
 #include <maya/MArrayDataBuilder.h>
 #include <maya/MArrayDataHandle.h>
@@ -39,6 +40,22 @@ void releaseState(void* ptr) {
 }
 
 } // namespace
+
+namespace mcore {
+
+void forEachElement(const MArrayDataHandle& array,
+                    const std::function<void(unsigned int, MDataHandle&)>& visit) {
+    Value* value = MDataHandleAccess::array(array);
+    if (!value)
+        return;
+    for (auto& [index, element] : value->elements) {
+        MDataHandle handle =
+            MDataHandleAccess::handle(element.get(), MDataHandleAccess::node(array));
+        visit(index, handle);
+    }
+}
+
+} // namespace mcore
 
 // ---- MArrayDataHandle --------------------------------------------------------------------------
 

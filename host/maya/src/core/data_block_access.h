@@ -24,6 +24,12 @@ struct MDataHandleAccess {
         return static_cast<mcore::Value*>(h.fValue);
     }
     static mcore::Node* node(const MDataHandle& h) { return static_cast<mcore::Node*>(h.fNode); }
+    static mcore::Value* array(const MArrayDataHandle& h) {
+        return static_cast<mcore::Value*>(h.fArray);
+    }
+    static mcore::Node* node(const MArrayDataHandle& h) {
+        return static_cast<mcore::Node*>(h.fNode);
+    }
     static MArrayDataHandle arrayHandle(mcore::Value* array, mcore::Node* node, bool writable) {
         MArrayDataHandle h;
         h.fArray = array;

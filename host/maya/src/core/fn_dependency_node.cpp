@@ -88,7 +88,7 @@ MString MFnDependencyNode::setName(const MString& newName, bool, MStatus* Return
     const bool ok = node && newName.length() > 0 && newName.index('.') < 0;
     setReturn(ReturnStatus, ok, MS::kInvalidParameter);
     if (ok)
-        node->name = Graph::instance().uniqueName(newName.asChar(), node);
+        Graph::instance().rename(node, Graph::instance().uniqueName(newName.asChar(), node));
     return node ? MString(node->name.c_str()) : MString();
 }
 

@@ -25,9 +25,13 @@ MPlug plugFor(const PlugPath& path) {
 // ---- nodes -------------------------------------------------------------------------------------
 
 std::string Graph::uniqueName(const std::string& wanted, const Node* self) const {
-    auto taken = [this, self](const std::string& name) {
-        const Node* other = findNode(name);
-        return other && other != self;
+    const MObject selfObject = self ? MObjectAccess::make(const_cast<Node*>(self)) : MObject();
+    auto taken = [this, self, &selfObject](const std::string& name) {
+        for (Node* other : nodesNamed(name))
+            if (other != self && (!self || !namePolicy.clashes ||
+                                  namePolicy.clashes(selfObject, MObjectAccess::make(other))))
+                return true;
+        return false;
     };
     if (!wanted.empty() && !taken(wanted))
         return wanted;
@@ -42,12 +46,29 @@ std::string Graph::uniqueName(const std::string& wanted, const Node* self) const
 }
 
 Node* Graph::findNode(const std::string& name) const {
-    for (const MObject& object : nodes_) {
-        Node* node = nodeOf(object);
-        if (node->name == name)
-            return node;
+    if (namePolicy.resolve) {
+        const std::vector<MObject> matches = namePolicy.resolve(name);
+        return matches.size() == 1 ? nodeOf(matches.front()) : nullptr;
     }
-    return nullptr;
+    const std::vector<Node*>& named = nodesNamed(name);
+    return named.size() == 1 ? named.front() : nullptr;
+}
+
+const std::vector<Node*>& Graph::nodesNamed(const std::string& name) const {
+    static const std::vector<Node*> none;
+    auto it = byName_.find(name);
+    return it == byName_.end() ? none : it->second;
+}
+
+void Graph::rename(Node* node, const std::string& name) {
+    if (node->alive) {
+        auto& old = byName_[node->name];
+        old.erase(std::remove(old.begin(), old.end(), node), old.end());
+        if (old.empty())
+            byName_.erase(node->name);
+        byName_[name].push_back(node);
+    }
+    node->name = name;
 }
 
 MObject Graph::createNode(const std::shared_ptr<NodeType>& type, const std::string& wantedName,
@@ -72,6 +93,7 @@ MObject Graph::createNode(const std::shared_ptr<NodeType>& type, const std::stri
         for (const Attribute* out : entry.second)
             node->dirty.insert(out);
     nodes_.push_back(object);
+    byName_[name].push_back(node);
     user->postConstructor();
     for (const NodeCallback& callback : addedCallbacks)
         callback(object);
@@ -95,6 +117,10 @@ MStatus Graph::deleteNode(const MObject& object) {
             breakConnection(k, false);
     }
     nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), object), nodes_.end());
+    auto& named = byName_[node->name];
+    named.erase(std::remove(named.begin(), named.end(), node), named.end());
+    if (named.empty())
+        byName_.erase(node->name);
     node->alive = false;
     node->extensions.clear();
     node->destroyUser();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -28,9 +29,15 @@ public:
                        MStatus* status);
     MStatus deleteNode(const MObject& node);
     void deleteAllNodes();
+    // The one node a name designates (through the name policy), else null.
     Node* findNode(const std::string& name) const;
-    // `wanted` when free, else its stem plus the lowest free number.
+    // Nodes whose own name is `name`, oldest first.
+    const std::vector<Node*>& nodesNamed(const std::string& name) const;
+    // `wanted` when no node it would clash with has it, else its stem plus the lowest free
+    // number.
     std::string uniqueName(const std::string& wanted, const Node* self) const;
+    void rename(Node* node, const std::string& name);
+    NamePolicy namePolicy;
     const std::vector<MObject>& nodes() const { return nodes_; }
 
     // ---- values
@@ -65,6 +72,7 @@ private:
     void breakConnection(std::size_t index, bool keepValue);
 
     std::vector<MObject> nodes_;
+    std::unordered_map<std::string, std::vector<Node*>> byName_;
     std::vector<Connection> connections_;
 };
 

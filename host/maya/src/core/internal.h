@@ -23,6 +23,7 @@
 //  * Host evaluators: attributes whose value the host itself computes on every read (the
 //    world matrices of DAG nodes), whatever the node's compute does.
 //  * Connections and defaults, for scene files.
+#include <maya/MArrayDataHandle.h>
 #include <maya/MDataBlock.h>
 #include <maya/MFn.h>
 #include <maya/MFnData.h>
@@ -35,6 +36,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -91,6 +93,21 @@ MString nodeTypeName(const MObject& node);
 // The node of a user object (thisMObject() of it).
 MObject nodeOf(const MPxNode* userNode);
 
+// How names designate nodes. The graph alone knows only flat names, unique across the scene;
+// the part that adds the DAG lets DAG nodes share a name under different parents and resolves
+// paths ("|a|b", "a|b").
+struct NamePolicy {
+    // Whether `self` may not carry the name `other` has (unset: never).
+    std::function<bool(const MObject& self, const MObject& other)> clashes;
+    // Every node a name designates (unset: the nodes with that name).
+    std::function<std::vector<MObject>(const std::string& name)> resolve;
+    // How plug names show a node (unset: its name).
+    std::function<std::string(const MObject& node)> displayName;
+};
+void setNamePolicy(NamePolicy policy);
+// Nodes whose own (short) name is `name`, oldest first.
+std::vector<MObject> nodesWithName(const std::string& name);
+
 class NodeExtension {
 public:
     virtual ~NodeExtension() = default;
@@ -111,6 +128,12 @@ void addSceneResetHook(std::function<void()> hook);
 // before the value is returned; it writes the value through the data block.
 using HostEvaluator = std::function<MStatus(const MPlug& plug, MDataBlock& block)>;
 void setHostEvaluator(const MObject& attribute, HostEvaluator evaluator);
+
+// Calls visit(logicalIndex, element) for every element of the array, in ascending order. Unlike
+// stepping an MArrayDataHandle by position, this costs O(1) per element, for long arrays such
+// as a mesh's vertex list.
+void forEachElement(const MArrayDataHandle& array,
+                    const std::function<void(unsigned int, MDataHandle&)>& visit);
 
 // Marks a plug as changed (dirtying what it affects downstream) without setting it, e.g. when
 // the host changed state a node's compute reads.

@@ -40,6 +40,17 @@ void setNodeExtension(const MObject& node, const char* part,
         n->extensions[part] = std::move(extension);
 }
 
+void setNamePolicy(NamePolicy policy) {
+    Graph::instance().namePolicy = std::move(policy);
+}
+
+std::vector<MObject> nodesWithName(const std::string& name) {
+    std::vector<MObject> out;
+    for (Node* node : Graph::instance().nodesNamed(name))
+        out.push_back(MObjectAccess::make(node));
+    return out;
+}
+
 void addNodeAddedCallback(NodeCallback callback) {
     Graph::instance().addedCallbacks.push_back(std::move(callback));
 }

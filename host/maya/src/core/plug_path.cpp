@@ -1,5 +1,7 @@
 #include "plug_path.h"
 
+#include "graph.h"
+
 namespace mcore {
 
 namespace {
@@ -73,8 +75,10 @@ std::string plugName(const PlugPath& path, bool includeNode, bool longNames) {
             break;
         }
     std::string text;
-    if (includeNode && path.nodePtr())
-        text = path.nodePtr()->name + ".";
+    if (includeNode && path.nodePtr()) {
+        const NamePolicy& policy = Graph::instance().namePolicy;
+        text = (policy.displayName ? policy.displayName(path.node) : path.nodePtr()->name) + ".";
+    }
     std::size_t arrayLevel = 0;
     for (std::size_t k = 0; k < chain.size(); ++k) {
         const Attribute* a = chain[k];

@@ -2,6 +2,7 @@
 
 #include "core/internal.h"
 #include "scene/dag.h"
+#include "scene/dag_names.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
@@ -199,11 +200,11 @@ MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
     return scene::fullPathName(nodesOf(fPtr)).c_str();
 }
 
-// Node names are unique in the stand-in, so the node's own name is unambiguous.
+// The shortest path that designates only this node (its name when that is unique).
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     const Nodes& nodes = nodesOf(fPtr);
     report(ReturnStatus, nodes.empty() ? MS::kInvalidParameter : MS::kSuccess);
-    return nodes.empty() ? MString() : MFnDependencyNode(nodes.back()).name();
+    return nodes.empty() ? MString() : MString(scene::uniqueNameOf(nodes.back()).c_str());
 }
 
 bool MDagPath::isTemplated(MStatus* ReturnStatus) const {

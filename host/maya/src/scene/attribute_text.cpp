@@ -5,6 +5,9 @@
 #include "scene/geometry_data.h"
 #include "scene/mel_values.h"
 #include "scene/mesh_geometry.h"
+#include "scene/mesh_storage.h"
+#include "scene/poly_face_data.h"
+#include "scene/units.h"
 #include "scene/word_reader.h"
 
 #include <maya/MFnEnumAttribute.h>
@@ -103,6 +106,14 @@ bool collectLeaves(const MPlug& plug, std::vector<MPlug>& out) {
     return true;
 }
 
+// Distances and angles are written in the UI units (currentUnit) and kept in the host's.
+double inHostUnits(const MPlug& plug, double value) {
+    return toInternal(unitKindOf(plug.attribute()), value);
+}
+double inUiUnits(const MPlug& plug, double value) {
+    return fromInternal(unitKindOf(plug.attribute()), value);
+}
+
 MStatus setLeaf(const MPlug& plug, const std::string& word, std::string& error) {
     double number = 0;
     bool flag = false;
@@ -119,11 +130,11 @@ MStatus setLeaf(const MPlug& plug, const std::string& word, std::string& error) 
         break;
     case Leaf::Float:
         if (parseDouble(word, number))
-            return target.setValue(static_cast<float>(number));
+            return target.setValue(static_cast<float>(inHostUnits(plug, number)));
         break;
     case Leaf::Double:
         if (parseDouble(word, number))
-            return target.setValue(number);
+            return target.setValue(inHostUnits(plug, number));
         break;
     case Leaf::Time:
         if (parseDouble(word, number))
@@ -157,11 +168,11 @@ std::string leafText(const MPlug& plug) {
     case Leaf::Int:
         return std::to_string(plug.asInt());
     case Leaf::Float:
-        return formatFloat(plug.asFloat());
+        return formatFloat(static_cast<float>(inUiUnits(plug, plug.asFloat())));
     case Leaf::Time:
         return formatDouble(plug.asMTime().as(MTime::uiUnit()));
     default:
-        return formatDouble(plug.asDouble());
+        return formatDouble(inUiUnits(plug, plug.asDouble()));
     }
 }
 
@@ -170,8 +181,9 @@ double leafNumber(const MPlug& plug) {
     if (leaf == Leaf::Time)
         return plug.asMTime().as(MTime::uiUnit());
     if (leaf == Leaf::Float)
-        return plug.asFloat();
-    return leaf == Leaf::Int || leaf == Leaf::Bool ? plug.asInt() : plug.asDouble();
+        return inUiUnits(plug, plug.asFloat());
+    return leaf == Leaf::Int || leaf == Leaf::Bool ? plug.asInt()
+                                                   : inUiUnits(plug, plug.asDouble());
 }
 
 MStatus setData(const MPlug& plug, MObject data) {
@@ -228,6 +240,21 @@ MStatus setTyped(const MPlug& plug, const std::string& type, const std::vector<s
         error = parseCurve(words, next, curve);
         return error.empty() ? setData(plug, newCurveData(&curve)) : MS::kInvalidParameter;
     }
+    if (type == "componentList" && expect(MFnData::kAny, "componentList")) {
+        size_t count = 0;
+        if (!in.count(count)) {
+            error = "a component list needs a count and that many components";
+            return MS::kInvalidParameter;
+        }
+        std::vector<std::string> items(words.begin() + next, words.begin() + next + count);
+        next += count;
+        return setData(plug, newComponentListData(std::move(items)));
+    }
+    if (type == "polyFaces" && expect(MFnData::kAny, "polyFaces")) {
+        PolyFace face;
+        error = parsePolyFace(words, next, face);
+        return error.empty() ? setData(plug, newPolyFaceData(face)) : MS::kInvalidParameter;
+    }
     if (type == "mesh" && expect(MFnData::kMesh, "mesh")) {
         MeshGeometry mesh;
         error = parseMesh(words, next, mesh);
@@ -241,11 +268,15 @@ MStatus setTyped(const MPlug& plug, const std::string& type, const std::vector<s
 
 } // namespace
 
+std::string impliedDataType(const MPlug& plug) {
+    return plug.attribute() == meshStorage().faces ? "polyFaces" : "";
+}
+
 MStatus setPlugFromWords(const MPlug& plug, const std::string& type,
                          const std::vector<std::string>& words, size_t& next, std::string& error) {
     MObject a = plug.attribute();
     if (isTyped(a) || isMatrix(a))
-        return setTyped(plug, type, words, next, error);
+        return setTyped(plug, type.empty() ? impliedDataType(plug) : type, words, next, error);
     std::vector<MPlug> leaves;
     if (!collectLeaves(plug, leaves)) {
         error = std::string(plug.name().asChar()) + " cannot be set from numbers";
@@ -305,6 +336,12 @@ bool plugValueText(const MPlug& plug, std::string& text) {
             text = "-type \"nurbsCurve\" " + formatCurve(curve->curve);
         } else if (auto* mesh = mcore::dataObject<MeshData>(data)) {
             text = "-type \"mesh\" " + formatMesh(mesh->mesh);
+        } else if (auto* face = mcore::dataObject<PolyFaceData>(data)) {
+            text = "-type \"polyFaces\" " + formatPolyFace(face->face);
+        } else if (auto* list = mcore::dataObject<ComponentListData>(data)) {
+            text = "-type \"componentList\" " + std::to_string(list->items.size());
+            for (const std::string& item : list->items)
+                text += " " + quoteMel(item);
         } else {
             return false;
         }

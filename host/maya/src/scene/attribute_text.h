@@ -18,6 +18,10 @@ namespace scene {
 MStatus setPlugFromWords(const MPlug& plug, const std::string& type,
                          const std::vector<std::string>& words, size_t& next, std::string& error);
 
+// The -type a value of this plug has when the line leaves it out: "polyFaces" for a mesh's
+// face list (Maya writes -type only on the first line of a long list); else empty.
+std::string impliedDataType(const MPlug& plug);
+
 // Number of words a plain (untyped) value of the plug takes; 0 for typed data.
 size_t valueWordCount(const MPlug& plug);
 

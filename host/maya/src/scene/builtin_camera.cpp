@@ -2,9 +2,13 @@
 
 #include "core/internal.h"
 #include "scene/builtin_ids.h"
+#include "scene/units.h"
 
 #include <maya/MFnEnumAttribute.h>
 #include <maya/MFnNumericAttribute.h>
+#include <maya/MFnTypedAttribute.h>
+
+#include <utility>
 
 namespace scene {
 
@@ -19,6 +23,8 @@ MObject CameraShape::nearClipPlane;
 MObject CameraShape::farClipPlane;
 MObject CameraShape::orthographic;
 MObject CameraShape::orthographicWidth;
+MObject CameraShape::centerOfInterest;
+MObject CameraShape::renderable;
 
 namespace {
 
@@ -63,11 +69,23 @@ MStatus CameraShape::initialize() {
     farClipPlane = number("farClipPlane", "fcp", 10000.0);
     orthographic = number("orthographic", "o", MFnNumericData::kBoolean, 0.0, -1.0);
     orthographicWidth = number("orthographicWidth", "ow", 30.0);
+    centerOfInterest = number("centerOfInterest", "coi", 5.0);
+    renderable = number("renderable", "rnd", MFnNumericData::kBoolean, 1.0, -1.0);
+    for (const MObject& distance :
+         {nearClipPlane, farClipPlane, orthographicWidth, centerOfInterest})
+        declareUnit(distance, UnitKind::Distance);
 
     for (const MObject& attribute :
          {focalLength, cameraAperture, filmFit, overscan, lensSqueezeRatio, nearClipPlane,
-          farClipPlane, orthographic, orthographicWidth})
+          farClipPlane, orthographic, orthographicWidth, centerOfInterest, renderable})
         addAttribute(attribute);
+    // The names of the images a render writes, and the command that frames the view: kept so
+    // that scenes keep them.
+    MFnTypedAttribute text;
+    for (const auto& [longName, shortName] :
+         {std::pair{"imageName", "imn"}, std::pair{"depthName", "den"},
+          std::pair{"maskName", "man"}, std::pair{"homeCommand", "hc"}})
+        addAttribute(text.create(longName, shortName, MFnData::kString));
     return mcore::addDagAttributes();
 }
 

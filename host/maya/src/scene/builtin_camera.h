@@ -10,7 +10,7 @@ class CameraShape : public MPxNode {
 public:
     static MObject focalLength, cameraAperture, horizontalFilmAperture, verticalFilmAperture,
         filmFit, overscan, lensSqueezeRatio, nearClipPlane, farClipPlane, orthographic,
-        orthographicWidth;
+        orthographicWidth, centerOfInterest, renderable;
 
     static void* creator();
     static MStatus initialize();

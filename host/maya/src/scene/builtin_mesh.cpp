@@ -3,6 +3,7 @@
 #include "core/internal.h"
 #include "scene/builtin_ids.h"
 #include "scene/geometry_data.h"
+#include "scene/mesh_storage.h"
 #include "scene/shape_support.h"
 
 #include <maya/MDataBlock.h>
@@ -26,20 +27,36 @@ MStatus MeshShape::initialize() {
     addAttribute(inMesh);
     addAttribute(outMesh);
     addAttribute(worldMesh);
+    MeshStorage& storage = mutableMeshStorage();
+    storage.create();
+    for (const MObject& attribute : storage.all())
+        addAttribute(attribute);
+    for (const MObject& input : storage.geometryInputs()) {
+        attributeAffects(input, outMesh);
+        attributeAffects(input, worldMesh);
+    }
     attributeAffects(inMesh, outMesh);
     attributeAffects(inMesh, worldMesh);
     return mcore::addDagAttributes();
 }
 
-// An unset "inMesh" gives an empty mesh, so readers always find mesh data.
+// Stored lists that do not make a valid mesh give an empty one, so readers always find mesh data.
 MStatus MeshShape::compute(const MPlug& plug, MDataBlock& block) {
     if (plug != outMesh)
         return MS::kUnknownParameter;
+    problem_.clear();
     MObject copy = mcore::cloneData(block.inputValue(inMesh).data());
-    if (auto* mesh = mcore::dataObject<MeshData>(copy))
-        mesh->matrix = MMatrix();
-    else
-        copy = newMeshData();
+    MeshData* data = mcore::dataObject<MeshData>(copy);
+    if (!data) {
+        MeshComponents components;
+        meshStorage().gather(block, components);
+        MeshGeometry mesh;
+        problem_ = buildMesh(components, mesh);
+        copy = newMeshData(problem_.empty() ? mesh : MeshGeometry());
+        data = mcore::dataObject<MeshData>(copy);
+    }
+    data->matrix = MMatrix();
+    meshStorage().applyTweaks(block, data->mesh);
     block.outputValue(outMesh).set(copy);
     block.setClean(plug);
     return MS::kSuccess;

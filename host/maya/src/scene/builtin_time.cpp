@@ -23,6 +23,10 @@ MStatus TimeNode::initialize() {
     outTime = fn.create("outTime", "o", MTime(1.0, MTime::uiUnit()));
     fn.setStorable(true);
     fn.setKeyable(true);
+    // The time before any warp; scene files store it, nothing here reads it.
+    MObject unwarped = fn.create("unwarpedTime", "unw", MTime(1.0, MTime::uiUnit()));
+    fn.setStorable(true);
+    addAttribute(unwarped);
     return addAttribute(outTime);
 }
 

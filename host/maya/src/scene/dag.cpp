@@ -2,6 +2,7 @@
 
 #include "core/internal.h"
 #include "scene/builtin_transform.h"
+#include "scene/dag_names.h"
 #include "scene/transform_math.h"
 
 #include <maya/MArrayDataBuilder.h>
@@ -153,28 +154,28 @@ MStatus reparent(const MObject& child, const MObject& parent, std::string* error
         linksOf(child)->parent = parent;
         linksOf(parent)->children.push_back(child);
     }
+    // A sibling of the same name makes the newcomer take a numbered one, as in Maya.
+    MFnDependencyNode fn(child);
+    fn.setName(fn.name());
     return MS::kSuccess;
 }
 
 MMatrix localMatrix(const MObject& node) {
     if (!isTransformNode(node))
         return MMatrix::identity;
-    double t[3], r[3], s[3];
-    const TransformNode::Channels& c = TransformNode::channels();
-    for (int i = 0; i < 3; ++i) {
-        t[i] = MPlug(node, c.translate[i]).asDouble();
-        r[i] = MPlug(node, c.rotate[i]).asDouble();
-        s[i] = MPlug(node, c.scale[i]).asDouble();
-    }
     double m[4][4];
-    composeTransform(t, r, s, m);
+    composeTransform(TransformNode::values(node), m);
     return MMatrix(m);
 }
 
+// A transform that does not inherit its parent's transform starts the product afresh.
 MMatrix pathMatrix(const std::vector<MObject>& path) {
     MMatrix m;
-    for (auto it = path.rbegin(); it != path.rend(); ++it)
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
         m = m * localMatrix(*it);
+        if (isTransformNode(*it) && !TransformNode::inheritsTransform(*it))
+            break;
+    }
     return m;
 }
 
@@ -190,6 +191,7 @@ void installDag() {
     if (installed)
         return;
     installed = true;
+    installDagNames();
     mcore::addNodeAddedCallback(nodeAdded);
     mcore::addNodeRemovedCallback(nodeRemoved);
     const mcore::DagAttributes& dag = mcore::dagAttributes();

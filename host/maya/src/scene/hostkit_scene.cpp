@@ -1,8 +1,13 @@
 #include <hostkit/scene.h>
 
 #include "core/internal.h"
+#include "scene/load_report.h"
 #include "scene/mel_commands.h"
+#include "scene/builtin_mesh.h"
+#include "scene/geometry_data.h"
+#include "scene/mesh_display.h"
 #include "scene/mesh_geometry.h"
+#include "scene/shape_support.h"
 #include "scene/scene_file.h"
 #include "scene/scene_time.h"
 #include "scene/selection.h"
@@ -45,6 +50,17 @@ MStatus runMel(const std::string& commands, std::string* error) {
 MStatus openScene(const std::string& path, std::string* error) {
     MStatus status = MFileIO::open(path.c_str(), nullptr, true);
     return status ? status : fail(error, "cannot read scene file " + path, status);
+}
+
+void setLoadReportsEveryLine(bool everyLine) {
+    scene::loadReportsEveryLine() = everyLine;
+}
+
+std::vector<LoadMessage> loadMessages() {
+    std::vector<LoadMessage> out;
+    for (const scene::LoadMessage& m : scene::lastLoadMessages())
+        out.push_back({m.line, m.kind, m.text});
+    return out;
 }
 
 MStatus saveScene(const std::string& path, std::string* error) {
@@ -125,28 +141,29 @@ bool findCamera(const std::string& name, MDagPath& shape) {
 
 std::vector<MeshInfo> meshes() {
     std::vector<MeshInfo> out;
-    forEachDagNode(MFn::kMesh, [&out](const MObject&, const MDagPath& path) {
-        MFnMesh fn(path);
-        MPointArray points;
-        MIntArray counts, connects;
-        MFloatVectorArray normals;
-        if (!fn.getPoints(points) || !fn.getVertices(counts, connects) ||
-            !fn.getVertexNormals(true, normals))
+    forEachDagNode(MFn::kMesh, [&out](const MObject& node, const MDagPath& path) {
+        MObject holder;
+        const auto* data =
+            scene::plugData<scene::MeshData>(MPlug(node, scene::MeshShape::outMesh), holder);
+        if (!data)
             return;
+        const scene::MeshGeometry& geometry = data->mesh;
         MeshInfo mesh;
         mesh.shape = path;
-        mesh.visible = path.isVisible() && !fn.isIntermediateObject();
         mesh.world = path.inclusiveMatrix();
-        for (unsigned int i = 0; i < points.length(); ++i) {
-            mesh.points.push_back({points[i].x, points[i].y, points[i].z});
-            mesh.vertexNormals.push_back({normals[i].x, normals[i].y, normals[i].z});
+        mesh.points = geometry.points;
+        mesh.vertexNormals = scene::vertexNormals(geometry, true);
+        mesh.faceVertexNormals = scene::faceVertexNormals(geometry);
+        size_t next = 0;
+        for (int count : geometry.faceCounts) {
+            mesh.faces.emplace_back(geometry.faceConnects.begin() + next,
+                                    geometry.faceConnects.begin() + next + count);
+            next += static_cast<size_t>(count);
         }
-        unsigned int next = 0;
-        for (unsigned int f = 0; f < counts.length(); ++f) {
-            mesh.faces.emplace_back();
-            for (int k = 0; k < counts[f]; ++k)
-                mesh.faces.back().push_back(connects[next++]);
-        }
+        for (const auto& hole : geometry.holes)
+            mesh.holes.emplace_back(hole.face, hole.vertices);
+        mesh.notDrawn = scene::whyMeshIsNotDrawn(path, geometry);
+        mesh.visible = mesh.notDrawn.empty();
         out.push_back(std::move(mesh));
     });
     return out;

@@ -1,16 +1,12 @@
 // setAttr, getAttr, addAttr, connectAttr, disconnectAttr.
 #include "scene/attribute_text.h"
 #include "scene/mel_commands.h"
+#include "scene/dag_names.h"
 #include "scene/mel_values.h"
+#include "scene/placeholder_nodes.h"
 
 #include <hostkit/host.h>
 #include <maya/MFnDependencyNode.h>
-#include <maya/MFnEnumAttribute.h>
-#include <maya/MFnMatrixAttribute.h>
-#include <maya/MFnNumericAttribute.h>
-#include <maya/MFnTypedAttribute.h>
-#include <maya/MFnUnitAttribute.h>
-#include <maya/MTime.h>
 
 namespace scene {
 
@@ -23,19 +19,62 @@ std::vector<std::string> texts(const std::vector<MelWord>& words, size_t from) {
     return out;
 }
 
-MPlug findPlug(const std::string& name, const MelSession& session, std::string& error) {
-    std::string full = resolvePlugName(name, session);
-    // A DAG path names its last node: "|group|node.attr" -> "node.attr".
-    size_t bar = full.rfind('|', full.find('.'));
-    if (bar != std::string::npos)
-        full = full.substr(bar + 1);
-    MStatus status;
-    MPlug plug = hostkit::findPlug(full, &status);
-    if (!status || plug.isNull()) {
+// What a plug name designates: the plug, or the node and why there is no plug.
+struct PlugLookup {
+    MPlug plug;
+    MObject node;
+    bool onPlaceholder = false; // a placeholder node that lacks the attribute
+};
+
+// Failures about nodes Maya's default scene has and about attributes the host's node types
+// lack are warnings of their own kinds; a placeholder lacking the attribute is not a failure.
+PlugLookup lookUpPlug(const std::string& name, MelSession& session, std::string& error) {
+    PlugLookup found;
+    auto missingDefault = [&](const std::string& node) {
+        session.failureKind = kMissingDefaultNodeKind;
+        error = "warning: skipped: " + node + " is not in the stand-in's scene";
+        return found;
+    };
+    const bool relative = !name.empty() && name[0] == '.';
+    if (relative && session.current.isNull()) {
+        if (!session.missingCurrent.empty())
+            return missingDefault(session.missingCurrent);
         error = "No object matches name: " + name;
-        return MPlug();
+        return found;
     }
-    return plug;
+    const std::string full = resolvePlugName(name, session);
+    const size_t dot = full.find('.');
+    const std::string nodeName = full.substr(0, dot);
+    const std::vector<MObject> nodes = nodesNamed(nodeName);
+    if (nodes.size() != 1) {
+        if (nodes.empty() && !name.empty() && name[0] == ':')
+            return missingDefault(name.substr(0, name.find('.')));
+        error = nodes.empty() ? "No object matches name: " + name : ambiguityError(nodeName, nodes);
+        return found;
+    }
+    found.node = nodes.front();
+    const std::string attribute = dot == std::string::npos ? "" : full.substr(dot);
+    MStatus status;
+    MPlug plug = hostkit::findPlug(uniqueNameOf(found.node) + attribute, &status);
+    if (status && !plug.isNull()) {
+        found.plug = plug;
+        return found;
+    }
+    found.onPlaceholder = isPlaceholder(found.node);
+    if (!found.onPlaceholder && !attribute.empty()) {
+        const std::string type = MFnDependencyNode(found.node).typeName().asChar();
+        session.failureKind =
+            "warning: attributes the stand-in's '" + type + "' nodes do not have are skipped";
+        error =
+            "warning: skipped: " + uniqueNameOf(found.node) + " (" + type + ") has no " + attribute;
+    } else if (!found.onPlaceholder) {
+        error = "No object matches name: " + name;
+    }
+    return found;
+}
+
+MPlug findPlug(const std::string& name, MelSession& session, std::string& error) {
+    return lookUpPlug(name, session, error).plug;
 }
 
 // "node.attr[2:5]": the array part and the index range; false when there is no range.
@@ -61,36 +100,41 @@ MStatus setAttr(const MelArgs& args, MelSession& session, MelResult&, std::strin
         return MS::kInvalidParameter;
     }
     std::vector<std::string> values = texts(words, 1);
+    std::string arrayName;
+    unsigned first = 0, last = 0;
+    const bool range = splitRange(words[0].text, arrayName, first, last);
+    const PlugLookup found = lookUpPlug(range ? arrayName : words[0].text, session, error);
+    if (found.onPlaceholder)
+        return MS::kSuccess; // a placeholder keeps only the attributes it has
+    if (found.plug.isNull())
+        return MS::kInvalidParameter;
     if (values.empty()) {
-        // Flags alone (size, lock, keyable) change nothing the stand-in keeps.
-        if (args.has("size") || args.has("lock") || args.has("keyable") || args.has("channelBox"))
-            return findPlug(words[0].text, session, error).isNull() ? MS::kInvalidParameter
-                                                                    : MS::kSuccess;
+        // Flags alone (size, lock, keyable, capacity) change nothing the stand-in keeps.
+        if (args.has("size") || args.has("lock") || args.has("keyable") || args.has("channelBox") ||
+            args.has("capacityHint"))
+            return MS::kSuccess;
         error = "no value given for " + words[0].text;
         return MS::kInvalidParameter;
     }
-    const std::string type = args.value("type");
+    const std::string type = args.has("type") ? args.value("type") : impliedDataType(found.plug);
     std::vector<MPlug> plugs;
-    std::string arrayName;
-    unsigned first = 0, last = 0;
-    if (splitRange(words[0].text, arrayName, first, last)) {
-        MPlug array = findPlug(arrayName, session, error);
-        if (array.isNull() || !array.isArray()) {
-            error = error.empty() ? arrayName + " is not an array" : error;
+    if (range) {
+        if (!found.plug.isArray()) {
+            error = arrayName + " is not an array";
             return MS::kInvalidParameter;
         }
         for (unsigned i = first; i <= last; ++i)
-            plugs.push_back(array.elementByLogicalIndex(i));
+            plugs.push_back(found.plug.elementByLogicalIndex(i));
     } else {
-        plugs.push_back(findPlug(words[0].text, session, error));
-        if (plugs.back().isNull())
-            return MS::kInvalidParameter;
+        plugs.push_back(found.plug);
     }
-    if (!type.empty() && plugs.size() > 1) {
+    // Typed data in a range: only face lists, which Maya writes that way, split face by face.
+    const size_t perPlug = valueWordCount(plugs.front());
+    if (perPlug == 0 && plugs.size() > 1 && type != "polyFaces") {
         error = "a range of typed values is not supported";
         return MS::kNotImplemented;
     }
-    const size_t needed = type.empty() ? valueWordCount(plugs.front()) * plugs.size() : 0;
+    const size_t needed = perPlug * plugs.size();
     if (needed != 0 && needed != values.size()) {
         error = words[0].text + " needs " + std::to_string(needed) + " value(s), got " +
                 std::to_string(values.size());
@@ -125,138 +169,6 @@ MStatus getAttr(const MelArgs& args, MelSession& session, MelResult& result, std
     return status;
 }
 
-template <class T, size_t N>
-bool lookUp(const std::pair<const char*, T> (&table)[N], const std::string& name, T& value) {
-    for (const auto& [n, t] : table)
-        if (name == n) {
-            value = t;
-            return true;
-        }
-    return false;
-}
-
-const std::pair<const char*, MFnNumericData::Type> kNumericTypes[] = {
-    {"bool", MFnNumericData::kBoolean}, {"byte", MFnNumericData::kByte},
-    {"char", MFnNumericData::kChar},    {"short", MFnNumericData::kShort},
-    {"long", MFnNumericData::kInt},     {"int", MFnNumericData::kInt},
-    {"float", MFnNumericData::kFloat},  {"double", MFnNumericData::kDouble}};
-
-const std::pair<const char*, MFnData::Type> kDataTypes[] = {{"string", MFnData::kString},
-                                                            {"matrix", MFnData::kMatrix},
-                                                            {"pointArray", MFnData::kPointArray},
-                                                            {"nurbsCurve", MFnData::kNurbsCurve},
-                                                            {"mesh", MFnData::kMesh}};
-
-// "A:B:C" or "A=1:B=5": fields numbered from 0, or by their "=value".
-bool addEnumFields(MFnEnumAttribute& fn, const std::string& fields, std::string& error) {
-    int value = 0;
-    size_t start = 0;
-    while (start <= fields.size() && !fields.empty()) {
-        size_t end = fields.find(':', start);
-        std::string field = fields.substr(start, end == std::string::npos ? end : end - start);
-        size_t eq = field.find('=');
-        if (eq != std::string::npos) {
-            if (!parseInt(field.substr(eq + 1), value) || value < -32768 || value > 32767) {
-                error = "bad enum field '" + field + "'";
-                return false;
-            }
-            field.erase(eq);
-        }
-        fn.addField(field.c_str(), static_cast<short>(value++));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return true;
-}
-
-MObject createDynamicAttribute(const MelArgs& args, std::string& error) {
-    const MString longName = args.value("longName").c_str();
-    const MString shortName = args.value("shortName", args.value("longName")).c_str();
-    const std::string at = args.value("attributeType"), dt = args.value("dataType");
-    double def = 0.0;
-    if (args.has("defaultValue") && !parseDouble(args.value("defaultValue"), def)) {
-        error = "bad default value";
-        return MObject();
-    }
-    MFnNumericData::Type numeric;
-    MFnData::Type data;
-    if (lookUp(kNumericTypes, at, numeric)) {
-        MFnNumericAttribute fn;
-        MObject attribute = fn.create(longName, shortName, numeric, def);
-        double limit = 0.0;
-        if (parseDouble(args.value("minValue", "x"), limit))
-            fn.setMin(limit);
-        if (parseDouble(args.value("maxValue", "x"), limit))
-            fn.setMax(limit);
-        if (parseDouble(args.value("softMinValue", "x"), limit))
-            fn.setSoftMin(limit);
-        if (parseDouble(args.value("softMaxValue", "x"), limit))
-            fn.setSoftMax(limit);
-        return attribute;
-    }
-    if (at == "enum") {
-        MFnEnumAttribute fn;
-        MObject attribute = fn.create(longName, shortName, static_cast<short>(def));
-        return addEnumFields(fn, args.value("enumName"), error) ? attribute : MObject();
-    }
-    if (at == "time")
-        return MFnUnitAttribute().create(longName, shortName, MTime(def, MTime::uiUnit()));
-    if (at == "doubleLinear" || at == "doubleAngle")
-        return MFnUnitAttribute().create(
-            longName, shortName,
-            at == "doubleAngle" ? MFnUnitAttribute::kAngle : MFnUnitAttribute::kDistance, def);
-    if (at == "matrix")
-        return MFnMatrixAttribute().create(longName, shortName);
-    if (at.empty() && lookUp(kDataTypes, dt, data))
-        return MFnTypedAttribute().create(longName, shortName, data);
-    error = "unsupported attribute type '" + (at.empty() ? dt : at) + "'";
-    return MObject();
-}
-
-MStatus addAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
-    if (!args.has("longName")) {
-        error = "needs -longName";
-        return MS::kInvalidParameter;
-    }
-    if (args.has("parent")) {
-        error = "compound dynamic attributes are not supported";
-        return MS::kNotImplemented;
-    }
-    MObject node = session.current;
-    if (!args.positional().empty())
-        node = resolveNode(args.positional()[0].text, error);
-    if (node.isNull()) {
-        error = error.empty() ? "no node to add the attribute to" : error;
-        return MS::kInvalidParameter;
-    }
-    MFnDependencyNode fnNode(node);
-    if (fnNode.hasAttribute(args.value("longName").c_str())) {
-        error = "'" + std::string(fnNode.name().asChar()) + "' already has an attribute '" +
-                args.value("longName") + "'";
-        return MS::kInvalidParameter;
-    }
-    MObject attribute = createDynamicAttribute(args, error);
-    if (attribute.isNull())
-        return MS::kInvalidParameter;
-    MFnAttribute fn(attribute);
-    bool flag = false;
-    if (args.has("multi"))
-        fn.setArray(true);
-    if (parseBool(args.value("keyable", "x"), flag))
-        fn.setKeyable(flag);
-    if (parseBool(args.value("hidden", "x"), flag))
-        fn.setHidden(flag);
-    if (parseBool(args.value("storable", "x"), flag))
-        fn.setStorable(flag);
-    if (parseBool(args.value("usedAsColor", "x"), flag))
-        fn.setUsedAsColor(flag);
-    MStatus status = fnNode.addAttribute(attribute);
-    if (!status)
-        error = "cannot add attribute '" + args.value("longName") + "'";
-    return status;
-}
-
 // -na: the first element of the destination array that nothing feeds.
 std::string nextAvailable(const MPlug& array) {
     unsigned int index = 0;
@@ -265,22 +177,36 @@ std::string nextAvailable(const MPlug& array) {
     return std::string(array.name().asChar()) + "[" + std::to_string(index) + "]";
 }
 
-// The source and destination plugs a connection command names.
-MStatus connectionPlugs(const MelArgs& args, const MelSession& session, MPlug& src, MPlug& dst,
-                        std::string& error) {
+// The source and destination plugs a connection command names. A connection to or from an
+// attribute a placeholder lacks is recorded instead (`recorded`).
+MStatus connectionPlugs(const MelArgs& args, MelSession& session, MPlug& src, MPlug& dst,
+                        bool& recorded, std::string& error, bool record = true) {
+    recorded = false;
     if (args.positional().size() != 2) {
         error = "needs a source and a destination";
         return MS::kInvalidParameter;
     }
-    src = findPlug(args.positional()[0].text, session, error);
-    dst = findPlug(args.positional()[1].text, session, error);
-    return src.isNull() || dst.isNull() ? MS::kInvalidParameter : MS::kSuccess;
+    const PlugLookup from = lookUpPlug(args.positional()[0].text, session, error);
+    if (from.node.isNull() || (from.plug.isNull() && !from.onPlaceholder))
+        return MS::kInvalidParameter;
+    const PlugLookup to = lookUpPlug(args.positional()[1].text, session, error);
+    if (to.node.isNull() || (to.plug.isNull() && !to.onPlaceholder))
+        return MS::kInvalidParameter;
+    if (from.onPlaceholder || to.onPlaceholder) {
+        if (record)
+            recordPlaceholderLink({from.node, to.node, from.plug, to.plug});
+        recorded = true;
+    }
+    src = from.plug;
+    dst = to.plug;
+    return MS::kSuccess;
 }
 
 MStatus connectAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
     MPlug src, dst;
-    MStatus status = connectionPlugs(args, session, src, dst, error);
-    if (!status)
+    bool recorded = false;
+    MStatus status = connectionPlugs(args, session, src, dst, recorded, error);
+    if (!status || recorded)
         return status;
     std::string dstName = dst.name().asChar();
     if (args.has("nextAvailable") && dst.isArray())
@@ -290,8 +216,9 @@ MStatus connectAttr(const MelArgs& args, MelSession& session, MelResult&, std::s
 
 MStatus disconnectAttr(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
     MPlug src, dst;
-    MStatus status = connectionPlugs(args, session, src, dst, error);
-    if (!status)
+    bool recorded = false;
+    MStatus status = connectionPlugs(args, session, src, dst, recorded, error, false);
+    if (!status || recorded)
         return status;
     return hostkit::disconnectAttr(src.name().asChar(), dst.name().asChar(), &error);
 }
@@ -308,19 +235,10 @@ const std::vector<MelCommandDef>& attributeCommands() {
           {"s", "size", 1},
           {"av", "alteredValue", 0},
           {"ca", "caching", 1},
+          {"ch", "capacityHint", 1},
           {"c", "clamp", 0}},
          setAttr},
         {"getAttr", {}, getAttr},
-        {"addAttr",
-         {{"ln", "longName", 1},      {"sn", "shortName", 1},    {"nn", "niceName", 1},
-          {"at", "attributeType", 1}, {"dt", "dataType", 1},     {"dv", "defaultValue", 1},
-          {"min", "minValue", 1},     {"max", "maxValue", 1},    {"smn", "softMinValue", 1},
-          {"smx", "softMaxValue", 1}, {"k", "keyable", 1},       {"m", "multi", 0},
-          {"en", "enumName", 1},      {"h", "hidden", 1},        {"ci", "cachedInternally", 1},
-          {"uac", "usedAsColor", 1},  {"p", "parent", 1},        {"nc", "numberOfChildren", 1},
-          {"s", "storable", 1},       {"im", "indexMatters", 1}, {"r", "readable", 1},
-          {"w", "writable", 1}},
-         addAttr},
         {"connectAttr",
          {{"f", "force", 0}, {"na", "nextAvailable", 0}, {"l", "lock", 1}},
          connectAttr},

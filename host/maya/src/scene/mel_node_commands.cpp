@@ -1,10 +1,14 @@
 // createNode, parent, deformer, makePaintable.
+#include "core/internal.h"
 #include "scene/builtin_mesh.h"
+#include "scene/mesh_storage.h"
 #include "scene/builtin_transform.h"
 #include "scene/dag.h"
+#include "scene/dag_names.h"
 #include "scene/mel_commands.h"
 #include "scene/node_factory.h"
 #include "scene/paintable.h"
+#include "scene/placeholder_nodes.h"
 #include "scene/selection.h"
 #include "scene/transform_math.h"
 
@@ -23,16 +27,19 @@ std::vector<PaintableAttribute>& paintableAttributes() {
 
 namespace {
 
+// The name commands return and build plug names from: unique even where DAG names repeat.
 std::string nameOf(const MObject& node) {
-    return MFnDependencyNode(node).name().asChar();
+    return uniqueNameOf(node);
 }
 
 // -s (shared): a node of that name and type that already exists is reused, as scene files
-// use it for nodes every scene has.
+// use it for nodes every scene has. In a scene file, a type the host does not know gives a
+// placeholder and a warning (one kind per type).
 MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
                    std::string& error) {
     // Until this succeeds, relative names must not reach the node created before.
     session.current = MObject();
+    session.missingCurrent.clear();
     if (args.positional().size() != 1) {
         error = "needs exactly one node type";
         return MS::kInvalidParameter;
@@ -41,12 +48,13 @@ MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
     std::string name = args.value("name");
     if (!name.empty() && name[0] == ':')
         name.erase(0, 1);
-    MObject existing = name.empty() ? MObject() : hostkit::findNode(name);
-    if (args.has("shared") && !existing.isNull() &&
-        MFnDependencyNode(existing).typeName() == type.c_str()) {
-        session.current = existing;
-        result.strings.push_back(name);
-        return MS::kSuccess;
+    if (args.has("shared") && !name.empty()) {
+        const std::vector<MObject> existing = nodesNamed(name);
+        if (existing.size() == 1 && MFnDependencyNode(existing[0]).typeName() == type.c_str()) {
+            session.current = existing[0];
+            result.strings.push_back(name);
+            return MS::kSuccess;
+        }
     }
     MObject parent;
     if (args.has("parent")) {
@@ -55,7 +63,17 @@ MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
             return MS::kInvalidParameter;
     }
     CreatedNode created;
-    MStatus status = createNodeOfType(type, name, parent, created, error);
+    MStatus status;
+    // Maya makes placeholders only for the nodes of a file; a command fails instead.
+    if (hostkit::isTypeRegistered(type) || !session.readingFile) {
+        status = createNodeOfType(type, name, parent, created, error);
+    } else {
+        status = createPlaceholder(type, name, parent, created.node, error);
+        session.notes.push_back(
+            {"warning: unknown node type '" + type +
+                 "': its nodes are empty placeholders, so what they compute is missing",
+             "warning: createNode: unknown node type '" + type + "' for " + name});
+    }
     if (!status)
         return status;
     session.current = created.node;
@@ -176,8 +194,10 @@ MStatus wireDeformer(const std::string& deformer, unsigned int index, const MObj
         status = createNodeOfType("mesh", shapeName + "Orig", dagParent(shape), orig, error);
         if (!status)
             return status;
-        MObject data = inMesh.asMObject();
+        // The shape's own geometry, tweaks included: they move to the original with it.
+        MObject data = mcore::cloneData(MPlug(shape, MeshShape::outMesh).asMObject());
         MPlug(orig.node, MeshShape::inMesh).setValue(data);
+        clearTweaks(shape);
         MFnDependencyNode(orig.node).findPlug("intermediateObject", true).setValue(true);
         status = connect(nameOf(orig.node) + ".worldMesh[0]", input, error);
     }

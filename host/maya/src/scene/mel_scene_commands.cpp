@@ -2,6 +2,7 @@
 #include "scene/builtin_anim_curve.h"
 #include "scene/mel_commands.h"
 #include "scene/mel_values.h"
+#include "scene/units.h"
 #include "scene/scene_time.h"
 #include "scene/selection.h"
 
@@ -17,10 +18,18 @@ namespace {
 
 MStatus select(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
     session.current = MObject();
+    session.missingCurrent.clear();
     MSelectionList named;
     for (const MelWord& word : args.positional())
         if (!named.add(word.text.c_str())) {
-            error = "No object matches name: " + word.text;
+            // ":name" in a scene file is a node of Maya's default scene.
+            if (session.readingFile && args.has("noExpand") && word.text[0] == ':') {
+                session.missingCurrent = word.text;
+                session.failureKind = kMissingDefaultNodeKind;
+                error = "warning: skipped: " + word.text + " is not in the stand-in's scene";
+            } else {
+                error = "No object matches name: " + word.text;
+            }
             return MS::kInvalidParameter;
         }
     if (named.length() > 0)
@@ -88,27 +97,22 @@ MStatus playbackOptions(const MelArgs& args, MelSession&, MelResult&, std::strin
     return MS::kSuccess;
 }
 
+// Values the file writes after this line are in these units.
 MStatus currentUnit(const MelArgs& args, MelSession&, MelResult&, std::string& error) {
-    static const std::pair<const char*, MTime::Unit> units[] = {
-        {"game", MTime::kGames},           {"film", MTime::kFilm},
-        {"pal", MTime::kPALFrame},         {"ntsc", MTime::kNTSCFrame},
-        {"show", MTime::kShowScan},        {"palf", MTime::kPALField},
-        {"ntscf", MTime::kNTSCField},      {"hour", MTime::kHours},
-        {"min", MTime::kMinutes},          {"sec", MTime::kSeconds},
-        {"millisec", MTime::kMilliseconds}};
-    const std::string linear = args.value("linear", "centimeter");
-    const std::string angle = args.value("angle", "degree");
-    if ((linear != "centimeter" && linear != "cm") || (angle != "degree" && angle != "deg")) {
-        error = "only centimeters and degrees are supported";
-        return MS::kNotImplemented;
+    MTime::Unit time = MTime::uiUnit();
+    if (args.has("time") && !timeUnitNamed(args.value("time"), time)) {
+        error = "unknown time unit '" + args.value("time") + "'";
+        return MS::kInvalidParameter;
     }
-    if (!args.has("time"))
-        return MS::kSuccess;
-    for (const auto& [name, unit] : units)
-        if (args.value("time") == name)
-            return MTime::setUIUnit(unit);
-    error = "unknown time unit '" + args.value("time") + "'";
-    return MS::kInvalidParameter;
+    if (args.has("linear") && !setLinearUnit(args.value("linear"))) {
+        error = "unknown linear unit '" + args.value("linear") + "'";
+        return MS::kInvalidParameter;
+    }
+    if (args.has("angle") && !setAngleUnit(args.value("angle"))) {
+        error = "unknown angle unit '" + args.value("angle") + "'";
+        return MS::kInvalidParameter;
+    }
+    return MTime::setUIUnit(time);
 }
 
 // setKeyframe [-t time] [-v value] -at attribute... objects: keys each attribute of each object
@@ -151,9 +155,61 @@ MStatus setKeyframe(const MelArgs& args, MelSession& session, MelResult& result,
     return MS::kSuccess;
 }
 
-// Scene files name the plug-ins and versions they were saved with; the host loads plug-ins
-// only when asked, so the line is accepted as information.
-MStatus requires(const MelArgs&, MelSession&, MelResult&, std::string&) {
+// Scene files name the plug-ins and versions they were saved with, and facts about themselves
+// (fileInfo); the host loads plug-ins only when asked, so these lines are accepted as
+// information. So is lockNode: the host does not lock nodes.
+MStatus accepted(const MelArgs&, MelSession&, MelResult&, std::string&) {
+    return MS::kSuccess;
+}
+
+// rename -uid gives the current node its identity in Maya, which the host does not keep;
+// rename [old] new renames (a DAG node keeps its name unless a sibling has it).
+MStatus rename(const MelArgs& args, MelSession& session, MelResult& result, std::string& error) {
+    const auto& words = args.positional();
+    if (args.has("uuid"))
+        return MS::kSuccess;
+    if (words.empty() || words.size() > 2) {
+        error = "needs the new name, or the node and its new name";
+        return MS::kInvalidParameter;
+    }
+    MObject node = words.size() == 2 ? resolveNode(words[0].text, error) : session.current;
+    if (node.isNull()) {
+        error = error.empty() ? "no node to rename" : error;
+        return MS::kInvalidParameter;
+    }
+    MStatus status;
+    MString name = MFnDependencyNode(node).setName(words.back().text.c_str(), false, &status);
+    if (!status) {
+        error = "cannot name a node '" + words.back().text + "'";
+        return status;
+    }
+    result.strings.push_back(name.asChar());
+    return MS::kSuccess;
+}
+
+// Light links and shading assignments between default nodes the host does not have.
+MStatus relationship(const MelArgs&, MelSession& session, MelResult&, std::string&) {
+    const std::string text = "warning: light links and shading assignments (relationship) are "
+                             "not kept";
+    session.notes.push_back({text, text});
+    return MS::kSuccess;
+}
+
+// References (file -r, and -rdi for their load depth): the host does not load referenced
+// scenes. Each referenced file is reported once.
+MStatus file(const MelArgs& args, MelSession& session, MelResult&, std::string& error) {
+    if (!args.has("reference") && !args.has("referenceDepthInfo")) {
+        error = "only file references (-r) are read from scene files";
+        return MS::kNotImplemented;
+    }
+    const std::string path = args.positional().empty() ? "" : args.positional().back().text;
+    static const char* const kind = "warning: file references are not loaded";
+    for (const MelNote& note : session.fileReferences)
+        if (note.text == path)
+            return MS::kSuccess;
+    session.fileReferences.push_back({kind, path});
+    session.notes.push_back({kind, std::string(kind) + ": " + path + " (namespace " +
+                                       args.value("namespace", ":") + ")"});
     return MS::kSuccess;
 }
 
@@ -180,7 +236,26 @@ const std::vector<MelCommandDef>& sceneCommands() {
           {"e", "edit", 0}},
          playbackOptions},
         {"currentUnit", {{"l", "linear", 1}, {"a", "angle", 1}, {"t", "time", 1}}, currentUnit},
-        {"requires", {{"nodeType", "nodeType", 1}, {"dataType", "dataType", 1}}, requires},
+        {"requires", {{"nodeType", "nodeType", 1}, {"dataType", "dataType", 1}}, accepted},
+        {"fileInfo", {{"rm", "remove", 1}}, accepted},
+        {"lockNode",
+         {{"l", "lock", 1}, {"lu", "lockUnpublished", 1}, {"ic", "ignoreComponents", 0}},
+         accepted},
+        {"rename", {{"uid", "uuid", 0}, {"is", "ignoreShape", 0}}, rename},
+        {"relationship", {{"b", "break", 0}}, relationship},
+        {"file",
+         {{"r", "reference", 0},
+          {"rdi", "referenceDepthInfo", 1},
+          {"ns", "namespace", 1},
+          {"rfn", "referenceNode", 1},
+          {"op", "options", 1},
+          {"typ", "type", 1},
+          {"dr", "deferReference", 1},
+          {"shd", "sharedNodes", 1},
+          {"gl", "groupLocator", 0},
+          {"mnc", "mergeNamespacesOnClash", 1},
+          {"pmt", "prompt", 1}},
+         file},
         {"setKeyframe", {{"t", "time", 1}, {"v", "value", 1}, {"at", "attribute", 1}}, setKeyframe},
     };
     return table;

@@ -39,6 +39,8 @@ public:
                 finishCommand();
             } else if (c == '"') {
                 readQuoted();
+            } else if (c == '(' && readConcatenation()) {
+                continue;
             } else {
                 readBare();
             }
@@ -90,15 +92,16 @@ private:
         discarding_ = true;
     }
 
-    void readQuoted() {
-        MelWord word;
+    // A quoted string at pos_, unescaped; false (pos_ at the break) when it is not closed on
+    // its line.
+    bool scanQuoted(MelWord& word) {
         word.kind = MelWord::Quoted;
         word.line = line_;
         ++pos_;
         while (pos_ < src_.size() && src_[pos_] != '"') {
             char c = src_[pos_];
             if (c == '\n')
-                break;
+                return false;
             if (c == '\\' && pos_ + 1 < src_.size() && src_[pos_ + 1] != '\n') {
                 char e = src_[++pos_];
                 word.text += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e;
@@ -107,15 +110,64 @@ private:
             }
             ++pos_;
         }
-        if (pos_ >= src_.size() || src_[pos_] != '"') {
-            // The closing quote (and likely the ';') is missing: resume on the next line.
-            fail(word.line, "unterminated string");
-            current_ = MelCommand();
-            discarding_ = false;
-            return;
-        }
+        if (pos_ >= src_.size())
+            return false;
         ++pos_;
-        addWord(std::move(word));
+        return true;
+    }
+
+    void unterminated(int line) {
+        // The closing quote (and likely the ';') is missing: resume on the next line.
+        fail(line, "unterminated string");
+        current_ = MelCommand();
+        discarding_ = false;
+    }
+
+    void readQuoted() {
+        MelWord word;
+        if (scanQuoted(word))
+            addWord(std::move(word));
+        else
+            unterminated(word.line);
+    }
+
+    // ( "a" + "b" ... ): how scene files split a long string over lines; one quoted word.
+    // False, with nothing read, for any other parenthesised expression.
+    bool readConcatenation() {
+        const size_t start = pos_;
+        const int startLine = line_;
+        MelWord word;
+        word.kind = MelWord::Quoted;
+        word.line = line_;
+        ++pos_;
+        bool expectString = true;
+        while (pos_ < src_.size()) {
+            const char c = src_[pos_];
+            if (std::isspace(static_cast<unsigned char>(c))) {
+                line_ += c == '\n';
+                ++pos_;
+            } else if (expectString && c == '"') {
+                MelWord piece;
+                if (!scanQuoted(piece)) {
+                    unterminated(piece.line);
+                    return true;
+                }
+                word.text += piece.text;
+                expectString = false;
+            } else if (!expectString && c == '+') {
+                expectString = true;
+                ++pos_;
+            } else if (!expectString && c == ')') {
+                ++pos_;
+                addWord(std::move(word));
+                return true;
+            } else {
+                break;
+            }
+        }
+        pos_ = start;
+        line_ = startLine;
+        return false;
     }
 
     void readBare() {

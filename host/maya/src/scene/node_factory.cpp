@@ -1,5 +1,6 @@
 #include "scene/node_factory.h"
 
+#include "core/internal.h"
 #include "scene/dag.h"
 
 #include <hostkit/host.h>
@@ -11,8 +12,10 @@ namespace {
 
 // Taken by a node other than `self`.
 bool nameTaken(const std::string& name, const MObject& self) {
-    MObject other = hostkit::findNode(name);
-    return !other.isNull() && other != self;
+    for (const MObject& other : mcore::nodesWithName(name))
+        if (other != self)
+            return true;
+    return false;
 }
 
 // "cameraShape1" / "camera1" with the first number free for both.
@@ -70,6 +73,9 @@ MStatus createNodeOfType(const std::string& typeName, const std::string& name,
     }
     if (!above.isNull())
         reparent(node, above, &error);
+    // Named once in place: a DAG node may share its name with nodes under other parents.
+    if (!name.empty())
+        MFnDependencyNode(node).setName(name.c_str());
     created.node = node;
     return MS::kSuccess;
 }

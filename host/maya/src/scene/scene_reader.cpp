@@ -1,3 +1,4 @@
+#include "scene/load_report.h"
 #include "scene/mel_commands.h"
 #include "scene/scene_file.h"
 
@@ -7,15 +8,6 @@
 #include <sstream>
 
 namespace scene {
-
-namespace {
-
-struct Report {
-    int line;
-    std::string text;
-};
-
-} // namespace
 
 MStatus readSceneFile(const std::string& path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
@@ -27,30 +19,38 @@ MStatus readSceneFile(const std::string& path, std::string& error) {
     text << in.rdbuf();
     MelScript script = parseMel(text.str());
 
-    std::vector<Report> reports;
+    std::vector<LoadMessage>& reports = lastLoadMessages();
+    reports.clear();
     for (const MelSyntaxError& e : script.errors)
-        reports.push_back({e.line, e.message});
+        reports.push_back({e.line, "syntax error: " + e.message, e.message});
     MelSession session;
     session.readingFile = true;
     for (const MelCommand& command : script.commands) {
         MelResult result;
         std::string message;
+        const std::string& name = command.words.front().text;
+        session.notes.clear();
+        session.failureKind.clear();
         switch (runMelCommand(command, session, result, message)) {
         case MelOutcome::Done:
             break;
-        case MelOutcome::Unknown:
-            reports.push_back({command.line, "warning: unknown command '" +
-                                                 command.words.front().text + "' skipped"});
-            break;
-        case MelOutcome::Failed:
-            reports.push_back({command.line, message});
+        case MelOutcome::Unknown: {
+            const std::string text = "warning: unknown command '" + name + "' skipped";
+            reports.push_back({command.line, text, text});
             break;
         }
+        case MelOutcome::Failed:
+            reports.push_back(
+                {command.line,
+                 session.failureKind.empty() ? name + ": errors" : session.failureKind, message});
+            break;
+        }
+        for (const MelNote& note : session.notes)
+            reports.push_back({command.line, note.kind, note.text});
     }
     std::stable_sort(reports.begin(), reports.end(),
-                     [](const Report& a, const Report& b) { return a.line < b.line; });
-    for (const Report& r : reports)
-        std::cerr << path << ":" << r.line << ": " << r.text << "\n";
+                     [](const LoadMessage& a, const LoadMessage& b) { return a.line < b.line; });
+    std::cerr << formatLoadMessages(path, reports, loadReportsEveryLine());
     return MS::kSuccess;
 }
 

@@ -5,12 +5,16 @@
 #include "scene/builtin_camera.h"
 #include "scene/builtin_curve.h"
 #include "scene/builtin_mesh.h"
+#include "scene/builtin_poly.h"
 #include "scene/builtin_time.h"
 #include "scene/builtin_transform.h"
 #include "scene/dag.h"
+#include "scene/default_cameras.h"
+#include "scene/placeholder_nodes.h"
 #include "scene/scene_time.h"
 #include "scene/selection.h"
 #include "scene/texture_node.h"
+#include "scene/units.h"
 
 namespace scene {
 
@@ -25,7 +29,9 @@ void newScene() {
     activeSelection().clear();
     currentSceneFile().clear();
     resetSceneTime();
+    resetUiUnits();
     createSceneTimeNode();
+    createDefaultCameras();
 }
 
 } // namespace
@@ -35,14 +41,18 @@ void startHost() {
     registerTransformType();
     registerCameraType();
     registerMeshType();
+    registerPolyCreatorTypes();
+    registerPolyModifierTypes();
     registerCurveType();
     registerTimeType();
     registerChecker();
     registerRamp();
     registerNoise();
     registerAnimCurveTypes();
+    registerPlaceholderTypes();
     mcore::addSceneResetHook(newScene);
     createSceneTimeNode();
+    createDefaultCameras();
 }
 
 namespace {

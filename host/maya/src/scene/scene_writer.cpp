@@ -4,7 +4,11 @@
 #include "core/node.h"
 #include "scene/attribute_text.h"
 #include "scene/dag.h"
+#include "scene/dag_names.h"
+#include "scene/default_cameras.h"
 #include "scene/mel_values.h"
+#include "scene/placeholder_nodes.h"
+#include "scene/units.h"
 
 #include <maya/MFnAttribute.h>
 #include <maya/MFnDependencyNode.h>
@@ -31,31 +35,10 @@ bool isDefaultNode(const MObject& node) {
     return nameOf(node) == "time1" && node.hasFn(MFn::kTime);
 }
 
-const char* timeUnitName(MTime::Unit unit) {
-    switch (unit) {
-    case MTime::kGames:
-        return "game";
-    case MTime::kPALFrame:
-        return "pal";
-    case MTime::kNTSCFrame:
-        return "ntsc";
-    case MTime::kShowScan:
-        return "show";
-    case MTime::kPALField:
-        return "palf";
-    case MTime::kNTSCField:
-        return "ntscf";
-    case MTime::kHours:
-        return "hour";
-    case MTime::kMinutes:
-        return "min";
-    case MTime::kSeconds:
-        return "sec";
-    case MTime::kMilliseconds:
-        return "millisec";
-    default:
-        return "film";
-    }
+// The type a node is created as: a placeholder's is the one its file named.
+std::string typeOf(const MObject& node) {
+    const std::string fileType = placeholderType(node);
+    return fileType.empty() ? MFnDependencyNode(node).typeName().asChar() : fileType;
 }
 
 class Writer {
@@ -75,7 +58,7 @@ public:
                 text += "requires " + quoteMel(name) + " " + quoteMel(plugin.version().asChar()) +
                         ";\n";
         }
-        text += std::string("currentUnit -l centimeter -a degree -t ") +
+        text += "currentUnit -l " + uiUnits().linear + " -a " + uiUnits().angle + " -t " +
                 timeUnitName(MTime::uiUnit()) + ";\n";
     }
 
@@ -106,11 +89,12 @@ private:
         if (isDefaultNode(node)) {
             text += "select -ne :" + nameOf(node) + ";\n";
         } else {
-            text += "createNode " + std::string(fn.typeName().asChar()) + " -n " +
+            // The default cameras exist already: -s updates them.
+            text += "createNode " + typeOf(node) + (isDefaultCamera(node) ? " -s" : "") + " -n " +
                     quoteMel(nameOf(node));
             MObject parent = dagParent(node);
             if (!parent.isNull())
-                text += " -p " + quoteMel(nameOf(parent));
+                text += " -p " + quoteMel(uniqueNameOf(parent));
             text += ";\n";
         }
         std::string flags;
@@ -156,7 +140,7 @@ private:
         if ((!inElement && mcore::isDefaultValue(p)) || !plugValueText(p, valueText))
             return;
         std::string name = p.name().asChar();
-        name = name.substr(nameOf(node).size());
+        name = name.substr(uniqueNameOf(node).size());
         text += "\tsetAttr " + quoteMel(name) + " " + valueText + ";\n";
     }
 };

@@ -2,6 +2,7 @@
 
 #include "core/internal.h"
 #include "scene/dag.h"
+#include "scene/dag_names.h"
 
 #include <maya/MFnDependencyNode.h>
 
@@ -47,6 +48,8 @@ bool matches(const std::string& pattern, const std::string& text) {
 } // namespace
 
 std::vector<MObject> nodesMatching(const std::string& pattern) {
+    if (pattern.find_first_of("*?[") == std::string::npos)
+        return nodesNamed(pattern);
     std::string p = pattern;
     if (!p.empty() && p[0] == ':')
         p.erase(0, 1);

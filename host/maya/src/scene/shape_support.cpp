@@ -7,6 +7,7 @@
 #include <maya/MArrayDataHandle.h>
 #include <maya/MDataBlock.h>
 #include <maya/MDataHandle.h>
+#include <maya/MFnNumericAttribute.h>
 #include <maya/MFnTypedAttribute.h>
 
 namespace scene {
@@ -21,6 +22,19 @@ MObject createGeometryAttribute(const char* longName, const char* shortName, MFn
     if (array)
         fn.setUsesArrayDataBuilder(true);
     return attribute;
+}
+
+MObject createNumericArray(const char* longName, const char* shortName,
+                           std::initializer_list<const char*> children, MFnNumericData::Type type) {
+    MFnNumericAttribute fn;
+    std::vector<MObject> kids;
+    for (const char* child : children)
+        kids.push_back(fn.create(child, child, type, 0.0));
+    MObject parent = kids.size() == 2 ? fn.create(longName, shortName, kids[0], kids[1])
+                                      : fn.create(longName, shortName, kids[0], kids[1], kids[2]);
+    fn.setArray(true);
+    fn.setUsesArrayDataBuilder(true);
+    return parent;
 }
 
 namespace {

@@ -37,22 +37,74 @@ void rotation(int a, int b, double degrees, double m[4][4]) {
     m[b][b] = c;
 }
 
+void translation(const double t[3], double sign, double m[4][4]) {
+    identity(m);
+    for (int i = 0; i < 3; ++i)
+        m[3][i] = sign * t[i];
+}
+
+// Rotations about X, Y and Z in the order given (for row vectors, the first turns first).
+void rotations(const double degrees[3], int order, double out[4][4]) {
+    static const int kOrders[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1},
+                                      {0, 2, 1}, {1, 0, 2}, {2, 1, 0}};
+    static const int kPlanes[3][2] = {{1, 2}, {2, 0}, {0, 1}};
+    identity(out);
+    const int* axes = kOrders[order >= 0 && order < 6 ? order : 0];
+    for (int k = 0; k < 3; ++k) {
+        double r[4][4];
+        const int axis = axes[k];
+        rotation(kPlanes[axis][0], kPlanes[axis][1], degrees[axis], r);
+        multiply(out, r, out);
+    }
+}
+
 } // namespace
+
+void composeTransform(const TransformValues& v, double out[4][4]) {
+    double m[4][4];
+    identity(out);
+    auto then = [&out, &m]() { multiply(out, m, out); };
+    if (!v.joint) {
+        translation(v.scalePivot, -1.0, m), then();
+    }
+    identity(m);
+    for (int i = 0; i < 3; ++i)
+        m[i][i] = v.scale[i];
+    then();
+    identity(m);
+    m[1][0] = v.shear[0];
+    m[2][0] = v.shear[1];
+    m[2][1] = v.shear[2];
+    then();
+    if (!v.joint) {
+        translation(v.scalePivot, 1.0, m), then();
+        translation(v.scalePivotTranslate, 1.0, m), then();
+        translation(v.rotatePivot, -1.0, m), then();
+    }
+    rotations(v.rotateAxis, 0, m), then();
+    rotations(v.rotate, v.rotateOrder, m), then();
+    if (v.joint) {
+        rotations(v.jointOrient, 0, m), then();
+        identity(m);
+        for (int i = 0; i < 3; ++i)
+            m[i][i] = v.inverseScale[i] != 0.0 ? 1.0 / v.inverseScale[i] : 1.0;
+        then();
+    } else {
+        translation(v.rotatePivot, 1.0, m), then();
+        translation(v.rotatePivotTranslate, 1.0, m), then();
+    }
+    translation(v.translate, 1.0, m), then();
+}
 
 void composeTransform(const double translate[3], const double rotateDegrees[3],
                       const double scale[3], double out[4][4]) {
-    identity(out);
-    for (int i = 0; i < 3; ++i)
-        out[i][i] = scale[i];
-    double r[4][4];
-    rotation(1, 2, rotateDegrees[0], r);
-    multiply(out, r, out);
-    rotation(2, 0, rotateDegrees[1], r);
-    multiply(out, r, out);
-    rotation(0, 1, rotateDegrees[2], r);
-    multiply(out, r, out);
-    for (int i = 0; i < 3; ++i)
-        out[3][i] += translate[i];
+    TransformValues v;
+    for (int i = 0; i < 3; ++i) {
+        v.translate[i] = translate[i];
+        v.rotate[i] = rotateDegrees[i];
+        v.scale[i] = scale[i];
+    }
+    composeTransform(v, out);
 }
 
 void decomposeTransform(const double m[4][4], double translate[3], double rotateDegrees[3],

@@ -5,6 +5,24 @@
 
 namespace scene {
 
+// Every channel of a transform (or joint) that places its children. Angles in degrees.
+struct TransformValues {
+    double translate[3] = {0, 0, 0}, rotate[3] = {0, 0, 0}, scale[3] = {1, 1, 1};
+    double shear[3] = {0, 0, 0}; // xy, xz, yz
+    double rotatePivot[3] = {0, 0, 0}, rotatePivotTranslate[3] = {0, 0, 0};
+    double scalePivot[3] = {0, 0, 0}, scalePivotTranslate[3] = {0, 0, 0};
+    double rotateAxis[3] = {0, 0, 0};
+    int rotateOrder = 0; // 0 xyz, 1 yzx, 2 zxy, 3 xzy, 4 yxz, 5 zyx: the first axis turns first
+    bool joint = false;
+    double jointOrient[3] = {0, 0, 0}, inverseScale[3] = {1, 1, 1};
+};
+
+// Maya's order: a transform scales and shears about its scale pivot, turns by its rotate axis
+// and rotation about its rotate pivot, then moves:
+//   M = -Sp S Sh Sp Spt -Rp Ra R Rp Rpt T
+// A joint ignores the pivots and undoes its parent's scale: M = S Sh Ra R Jo IS^-1 T.
+void composeTransform(const TransformValues& values, double out[4][4]);
+
 void composeTransform(const double translate[3], const double rotateDegrees[3],
                       const double scale[3], double out[4][4]);
 

@@ -1,8 +1,10 @@
 #include "viewport_impl.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <cmath>
+#include <deque>
 
 namespace hostkit::detail {
 namespace {
@@ -27,11 +29,11 @@ std::array<double, 3> faceNormal(const MeshToDraw& mesh, const std::vector<int>&
     return n;
 }
 
-bool validFace(const MeshToDraw& mesh, const std::vector<int>& face) {
-    for (int index : face)
+bool validLoop(const MeshToDraw& mesh, const std::vector<int>& loop) {
+    for (int index : loop)
         if (index < 0 || std::size_t(index) >= mesh.points.size())
             return false;
-    return face.size() >= 3;
+    return loop.size() >= 3;
 }
 
 void headlight() {
@@ -53,30 +55,119 @@ void headlight() {
     glEnable(GL_NORMALIZE);
 }
 
+// A vertex handed to the tessellator: position and shading normal.
+struct TessVertex {
+    double position[3];
+    const double* normal;
+};
+
+void tessVertex(void* data) {
+    const auto* v = static_cast<const TessVertex*>(data);
+    if (v->normal)
+        glNormal3dv(v->normal);
+    glVertex3dv(v->position);
+}
+
+// Faces with holes, and polygons of more than four corners (which may be concave), are cut
+// into triangles; smaller faces are drawn as they are.
+class FaceTessellator {
+public:
+    FaceTessellator() : tess_(gluNewTess()) {
+        using Callback = void (*)();
+        gluTessCallback(tess_, GLU_TESS_BEGIN, reinterpret_cast<Callback>(glBegin));
+        gluTessCallback(tess_, GLU_TESS_VERTEX, reinterpret_cast<Callback>(tessVertex));
+        gluTessCallback(tess_, GLU_TESS_END, reinterpret_cast<Callback>(glEnd));
+        gluTessCallback(tess_, GLU_TESS_COMBINE_DATA, reinterpret_cast<Callback>(combine));
+    }
+    ~FaceTessellator() { gluDeleteTess(tess_); }
+    FaceTessellator(const FaceTessellator&) = delete;
+    FaceTessellator& operator=(const FaceTessellator&) = delete;
+
+    // loops[0] is the face; the others its holes. normals: one per vertex of the face loop,
+    // or null for the face's own normal.
+    void draw(const MeshToDraw& mesh, const std::vector<const std::vector<int>*>& loops,
+              const std::array<double, 3>* normals, const std::array<double, 3>& faceNormal) {
+        vertices_.clear();
+        combined_.clear();
+        gluTessNormal(tess_, faceNormal[0], faceNormal[1], faceNormal[2]);
+        gluTessBeginPolygon(tess_, &combined_);
+        for (std::size_t l = 0; l < loops.size(); ++l) {
+            gluTessBeginContour(tess_);
+            for (std::size_t k = 0; k < loops[l]->size(); ++k) {
+                const auto& p = mesh.points[std::size_t((*loops[l])[k])];
+                const double* n = l == 0 && normals ? normals[k].data() : faceNormal.data();
+                vertices_.push_back({{p[0], p[1], p[2]}, n});
+                gluTessVertex(tess_, vertices_.back().position, &vertices_.back());
+            }
+            gluTessEndContour(tess_);
+        }
+        gluTessEndPolygon(tess_);
+    }
+
+private:
+    // Where outlines cross: a new vertex taking the first neighbour's normal.
+    static void combine(double position[3], void* neighbours[4], float[4], void** out, void* data) {
+        auto* store = static_cast<std::deque<TessVertex>*>(data);
+        const auto* first = static_cast<const TessVertex*>(neighbours[0]);
+        store->push_back(
+            {{position[0], position[1], position[2]}, first ? first->normal : nullptr});
+        *out = &store->back();
+    }
+
+    GLUtesselator* tess_;
+    std::deque<TessVertex> vertices_, combined_; // stable addresses while a face is drawn
+};
+
 void drawShaded(const MeshToDraw& mesh) {
     glColor3f(0.62f, 0.62f, 0.62f);
-    for (const auto& face : mesh.faces) {
-        if (!validFace(mesh, face))
+    std::vector<std::vector<const std::vector<int>*>> holes(mesh.faces.size());
+    for (const auto& [face, loop] : mesh.holes)
+        if (face >= 0 && std::size_t(face) < holes.size() && validLoop(mesh, loop))
+            holes[std::size_t(face)].push_back(&loop);
+    std::size_t corners = 0;
+    for (const auto& face : mesh.faces)
+        corners += face.size();
+    const bool smooth = mesh.normals.size() == corners;
+    FaceTessellator tessellator;
+    std::size_t corner = 0;
+    for (std::size_t f = 0; f < mesh.faces.size(); corner += mesh.faces[f].size(), ++f) {
+        const auto& face = mesh.faces[f];
+        if (!validLoop(mesh, face))
             continue;
         const auto n = faceNormal(mesh, face);
+        const std::array<double, 3>* normals = smooth ? &mesh.normals[corner] : nullptr;
+        if (face.size() > 4 || !holes[f].empty()) {
+            std::vector<const std::vector<int>*> loops{&face};
+            loops.insert(loops.end(), holes[f].begin(), holes[f].end());
+            tessellator.draw(mesh, loops, normals, n);
+            continue;
+        }
         glNormal3d(n[0], n[1], n[2]);
         glBegin(GL_POLYGON);
-        for (int index : face)
-            glVertex3dv(mesh.points[std::size_t(index)].data());
+        for (std::size_t k = 0; k < face.size(); ++k) {
+            if (normals)
+                glNormal3dv(normals[k].data());
+            glVertex3dv(mesh.points[std::size_t(face[k])].data());
+        }
         glEnd();
     }
 }
 
+void drawLoop(const MeshToDraw& mesh, const std::vector<int>& loop) {
+    if (!validLoop(mesh, loop))
+        return;
+    glBegin(GL_LINE_LOOP);
+    for (int index : loop)
+        glVertex3dv(mesh.points[std::size_t(index)].data());
+    glEnd();
+}
+
 void drawWire(const MeshToDraw& mesh) {
     glColor3f(0.0f, 0.02f, 0.4f);
-    for (const auto& face : mesh.faces) {
-        if (!validFace(mesh, face))
-            continue;
-        glBegin(GL_LINE_LOOP);
-        for (int index : face)
-            glVertex3dv(mesh.points[std::size_t(index)].data());
-        glEnd();
-    }
+    for (const auto& face : mesh.faces)
+        drawLoop(mesh, face);
+    for (const auto& hole : mesh.holes)
+        drawLoop(mesh, hole.second);
 }
 
 } // namespace

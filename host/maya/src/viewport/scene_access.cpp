@@ -2,13 +2,12 @@
 
 #include "core/internal.h"
 
+#include <hostkit/scene.h>
+
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
-#include <maya/MFnMesh.h>
 #include <maya/MGlobal.h>
-#include <maya/MIntArray.h>
-#include <maya/MPointArray.h>
 #include <maya/MPxLocatorNode.h>
 #include <maya/MSelectionList.h>
 
@@ -72,26 +71,15 @@ CameraLens lensOf(const MDagPath& camera) {
 
 std::vector<MeshToDraw> meshesToDraw() {
     std::vector<MeshToDraw> meshes;
-    for (const MObject& node : mcore::allNodes()) {
-        MDagPath path;
-        if (!node.hasFn(MFn::kMesh) || !drawable(node, path))
-            continue;
-        MFnMesh fn(path);
-        MPointArray points;
-        MIntArray counts, connects;
-        if (!fn.getPoints(points) || !fn.getVertices(counts, connects))
+    for (MeshInfo& info : hostkit::meshes()) {
+        if (!info.visible)
             continue;
         MeshToDraw mesh;
-        mesh.world = path.inclusiveMatrix();
-        for (unsigned int i = 0; i < points.length(); ++i)
-            mesh.points.push_back({points[i].x, points[i].y, points[i].z});
-        unsigned int next = 0;
-        for (unsigned int f = 0; f < counts.length(); ++f) {
-            std::vector<int> face;
-            for (int k = 0; k < counts[f] && next < connects.length(); ++k)
-                face.push_back(connects[next++]);
-            mesh.faces.push_back(std::move(face));
-        }
+        mesh.world = info.world;
+        mesh.points = std::move(info.points);
+        mesh.faces = std::move(info.faces);
+        mesh.normals = std::move(info.faceVertexNormals);
+        mesh.holes = std::move(info.holes);
         meshes.push_back(std::move(mesh));
     }
     return meshes;

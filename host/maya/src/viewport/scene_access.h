@@ -19,6 +19,9 @@ struct MeshToDraw {
     MMatrix world;
     std::vector<std::array<double, 3>> points;
     std::vector<std::vector<int>> faces; // vertex indices per face
+    // Shading normals per face-vertex, face after face (empty: each face's own normal).
+    std::vector<std::array<double, 3>> normals;
+    std::vector<std::pair<int, std::vector<int>>> holes; // face id, the hole's vertex loop
 };
 
 struct LocatorToDraw {

@@ -1,4 +1,6 @@
 #include "scene_file.h"
+#include "scene_objects.h"
+#include "scene_words.h"
 
 #include <sstream>
 #include <vector>
@@ -7,22 +9,14 @@ namespace quillomar {
 
 namespace {
 
-// "name.rest" -> {name, rest}; rest is empty without a dot.
-std::pair<std::string, std::string> splitName(const std::string& text) {
-    const std::size_t dot = text.find('.');
-    if (dot == std::string::npos) {
-        return {text, ""};
-    }
-    return {text.substr(0, dot), text.substr(dot + 1)};
-}
-
 class SceneReader {
 public:
     SceneReader(const rayhost::ShaderLibrary& library, const rayhost::PatternShaders& patterns,
                 rayhost::ShaderNetwork& network)
-        : library_(library), patterns_(patterns), network_(network) {}
+        : library_(library), patterns_(patterns), network_(network),
+          objects_(network, loaded_.scene, loaded_.options) {}
 
-    void statement(const std::vector<std::string>& words) {
+    void statement(const Words& words, int line) {
         const std::string& verb = words[0];
         if (verb == "shader") {
             expectCount(words, 3, "shader NAME SHADER");
@@ -50,68 +44,44 @@ public:
             network_.connect(network_.find(name), path, network_.find(source), field);
         } else if (verb == "render") {
             expectCount(words, 2, "render SOURCE[.FIELD]");
-            if (hasOutput_) {
+            if (loaded_.output) {
                 throw SceneError("a scene renders one output");
             }
             const auto [source, field] = splitName(words[1]);
-            output_ = {network_.find(source), field};
-            if (network_.resultType(output_.instance, field).kind != rayhost::ValueKind::Color) {
+            const rayhost::Output output{network_.find(source), field};
+            if (network_.resultType(output.instance, field).kind != rayhost::ValueKind::Color) {
                 throw SceneError(words[1] + " is not a color output");
             }
-            hasOutput_ = true;
-        } else {
+            loaded_.output = output;
+        } else if (!objects_.statement(words, line)) {
             throw SceneError("unknown statement \"" + verb + "\"");
         }
     }
 
-    rayhost::Output output() const {
-        if (!hasOutput_) {
-            throw SceneError("no render statement");
+    LoadedScene finish() {
+        objects_.finish();
+        if (loaded_.output && objects_.hasInstances()) {
+            throw SceneError("a scene renders either a shader output or objects, not both");
         }
-        return output_;
+        if (!loaded_.output && !objects_.hasInstances()) {
+            throw SceneError("no render statement and no instances");
+        }
+        return std::move(loaded_);
     }
 
 private:
     const rayhost::ShaderLibrary& library_;
     const rayhost::PatternShaders& patterns_;
     rayhost::ShaderNetwork& network_;
-    rayhost::Output output_;
-    bool hasOutput_ = false;
-
-    static void expectCount(const std::vector<std::string>& words, std::size_t count,
-                            const char* usage) {
-        if (words.size() != count) {
-            throw SceneError(std::string("usage: ") + usage);
-        }
-    }
-    static std::pair<std::string, std::string> fieldOf(const std::string& text) {
-        auto parts = splitName(text);
-        if (parts.second.empty()) {
-            throw SceneError("expected NAME.PATH, got \"" + text + "\"");
-        }
-        return parts;
-    }
-    static double number(const std::string& text) {
-        std::size_t used = 0;
-        double value = 0;
-        try {
-            value = std::stod(text, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used != text.size()) {
-            throw SceneError("not a number: \"" + text + "\"");
-        }
-        return value;
-    }
+    LoadedScene loaded_;
+    ObjectStatements objects_;
 };
 
 } // namespace
 
-rayhost::Output loadScene(std::istream& in, const std::string& origin,
-                          const rayhost::ShaderLibrary& library,
-                          const rayhost::PatternShaders& patterns,
-                          rayhost::ShaderNetwork& network) {
+LoadedScene loadScene(std::istream& in, const std::string& origin,
+                      const rayhost::ShaderLibrary& library,
+                      const rayhost::PatternShaders& patterns, rayhost::ShaderNetwork& network) {
     SceneReader reader(library, patterns, network);
     std::string line;
     int lineNumber = 0;
@@ -119,7 +89,7 @@ rayhost::Output loadScene(std::istream& in, const std::string& origin,
         ++lineNumber;
         line = line.substr(0, line.find('#'));
         std::istringstream words(line);
-        std::vector<std::string> statement;
+        Words statement;
         for (std::string word; words >> word;) {
             statement.push_back(word);
         }
@@ -127,13 +97,15 @@ rayhost::Output loadScene(std::istream& in, const std::string& origin,
             continue;
         }
         try {
-            reader.statement(statement);
+            reader.statement(statement, lineNumber);
         } catch (const std::exception& error) {
             throw SceneError(origin + ":" + std::to_string(lineNumber) + ": " + error.what());
         }
     }
     try {
-        return reader.output();
+        return reader.finish();
+    } catch (const LineError& error) {
+        throw SceneError(origin + ":" + std::to_string(error.line) + ": " + error.what());
     } catch (const SceneError& error) {
         throw SceneError(origin + ": " + error.what());
     }

@@ -267,6 +267,10 @@ const ShaderDeclaration& ShaderNetwork::declaration(InstanceId instance) const {
     return *at(instance).kind.declaration;
 }
 
+const ShaderKind& ShaderNetwork::kind(InstanceId instance) const {
+    return at(instance).kind;
+}
+
 void ShaderNetwork::setArraySize(InstanceId id, const std::string& path, int count,
                                  int startSlack) {
     Instance& instance = at(id);

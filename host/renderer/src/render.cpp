@@ -12,16 +12,28 @@
 
 namespace rayhost {
 
-namespace {
-
-std::uint8_t toByte(float value) {
+std::uint8_t channelByte(float value) {
     if (!(value > 0.0f)) {
         return 0; // negative or not a number
     }
     return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0f) * 255.0f));
 }
 
-} // namespace
+void checkSettings(const RenderSettings& settings) {
+    if (settings.width < 1 || settings.height < 1 || settings.width > 16384 ||
+        settings.height > 16384) {
+        throw std::invalid_argument("image size must be 1..16384 pixels each way");
+    }
+    if (settings.threads < 1 || settings.threads > 256) {
+        throw std::invalid_argument("render thread count must be 1..256");
+    }
+    if (settings.samples < 0 || settings.samples > 3) {
+        throw std::invalid_argument("samples must be 0..3 (1 to 64 samples per pixel)");
+    }
+    if (settings.traceDepth < 0 || settings.traceDepth > 64) {
+        throw std::invalid_argument("trace depth must be 0..64");
+    }
+}
 
 void fillPrimarySample(PrimarySample& sample, miOptions* options, int x, int y, int width,
                        int height, miSshort thread) {
@@ -72,13 +84,7 @@ void runThreads(int count, const std::function<void(miSshort thread)>& work) {
 
 quillomar::Image render(const ShaderNetwork& network, const Output& root,
                         const RenderSettings& settings) {
-    if (settings.width < 1 || settings.height < 1 || settings.width > 16384 ||
-        settings.height > 16384) {
-        throw std::invalid_argument("image size must be 1..16384 pixels each way");
-    }
-    if (settings.threads < 1 || settings.threads > 256) {
-        throw std::invalid_argument("render thread count must be 1..256");
-    }
+    checkSettings(settings);
     std::size_t offset = 0;
     if (network.resultType(root.instance, root.field, &offset).kind != ValueKind::Color) {
         throw NetworkError("the rendered output must be a color");
@@ -98,10 +104,10 @@ quillomar::Image render(const ShaderNetwork& network, const Output& root,
                 miColor color;
                 std::memcpy(&color, result.data() + offset, sizeof color);
                 std::uint8_t* pixel = image.pixel(x, y);
-                pixel[0] = toByte(color.r);
-                pixel[1] = toByte(color.g);
-                pixel[2] = toByte(color.b);
-                pixel[3] = toByte(color.a);
+                pixel[0] = channelByte(color.r);
+                pixel[1] = channelByte(color.g);
+                pixel[2] = channelByte(color.b);
+                pixel[3] = channelByte(color.a);
             }
         }
     });

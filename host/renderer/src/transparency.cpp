@@ -27,6 +27,14 @@ void setTransparencyTracer(TransparencyTracer tracer) {
     installed() = std::move(tracer);
 }
 
+TracerScope::TracerScope(TransparencyTracer tracer) : previous_(std::move(installed())) {
+    installed() = std::move(tracer);
+}
+
+TracerScope::~TracerScope() {
+    installed() = std::move(previous_);
+}
+
 miBoolean traceTransparent(miColor* result, miState* state) {
     if (installed()) {
         return installed()(result, state);

@@ -29,6 +29,7 @@ public:
     InstanceId add(const std::string& name, const ShaderKind& kind);
     InstanceId find(const std::string& name) const;
     const ShaderDeclaration& declaration(InstanceId instance) const;
+    const ShaderKind& kind(InstanceId instance) const;
 
     // Gives an array its elements (once per array), set to the element defaults. The elements
     // are placed `startSlack` elements further than the first free position, so the array's

@@ -6,6 +6,7 @@
 #include <image_io.h>
 #include <shader.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,7 +17,17 @@ struct RenderSettings {
     int height = 256;
     int threads = 1;
     miColor contrast = {0.1f, 0.1f, 0.1f, 0.1f}; // the options' colour contrast
+    // Scene renders only:
+    int samples = 0;    // 2^samples x 2^samples eye samples per pixel, 0..3
+    int traceDepth = 6; // surfaces a ray may pass through by mi_trace_transparent, 0..64
 };
+
+// Throws std::invalid_argument for sizes outside 1..16384, thread counts outside 1..256, and
+// sample or trace depth settings outside their ranges.
+void checkSettings(const RenderSettings& settings);
+
+// A colour channel as a byte: clamped to 0..1, rounded; negative or not a number gives 0.
+std::uint8_t channelByte(float value);
 
 // A colour output: an instance's whole result, or one field of a struct result.
 struct Output {
@@ -41,8 +52,7 @@ void fillPrimarySample(PrimarySample& sample, miOptions* options, int x, int y, 
 void runThreads(int count, const std::function<void(miSshort thread)>& work);
 
 // Renders the output (which must be a colour) into an RGBA8 image, channels clamped to 0..1.
-// Throws std::invalid_argument for sizes outside 1..16384 or thread counts outside 1..256,
-// NetworkError for an output that is not a colour.
+// Throws as checkSettings does, and NetworkError for an output that is not a colour.
 quillomar::Image render(const ShaderNetwork& network, const Output& root,
                         const RenderSettings& settings);
 

@@ -15,6 +15,15 @@ namespace rayhost {
 // Every shader with a parameter block: (result, state, parameter block).
 using ShaderFunction = miBoolean (*)(void* result, miState* state, void* parameters);
 
+// Functions of other signatures (contour functions) are kept as a ShaderFunction and called by
+// their own signature; both conversions go through the generic function pointer type.
+template <typename Function> ShaderFunction asShaderFunction(Function function) {
+    return reinterpret_cast<ShaderFunction>(reinterpret_cast<void (*)()>(function));
+}
+template <typename Function> Function fromShaderFunction(ShaderFunction function) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
+}
+
 struct LoadError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

@@ -21,6 +21,18 @@ void setTransparencyTracer(TransparencyTracer tracer);
 
 miBoolean traceTransparent(miColor* result, miState* state);
 
+// Installs a tracer for its lifetime and puts back the one installed before.
+class TracerScope {
+public:
+    explicit TracerScope(TransparencyTracer tracer);
+    ~TracerScope();
+    TracerScope(const TracerScope&) = delete;
+    TracerScope& operator=(const TracerScope&) = delete;
+
+private:
+    TransparencyTracer previous_;
+};
+
 // A surface behind the primary hit: its material instance is called in the continued ray's
 // state, which carries the surface's label, primitive index and depth.
 struct Surface {

@@ -8,26 +8,23 @@ namespace {
 
 using rayhost::ContourPoint;
 
-// A point between sample (x, y) and its lower neighbour, one sample per pixel.
-ContourPoint below(int x, int y, double width, miColor color = {0, 0, 1, 1}) {
+// A point between sample (x, y) and its right (across) or lower neighbour, one sample per pixel.
+ContourPoint between(int x, int y, bool across, double width, miColor color) {
     ContourPoint point;
-    point.pair = {x, y, false};
-    point.x = x + 0.5;
-    point.y = y + 1.0;
+    point.pair = {x, y, across};
+    point.x = x + (across ? 1.0 : 0.5);
+    point.y = y + (across ? 0.5 : 1.0);
     point.width = width;
     point.color = color;
     return point;
 }
 
-// A point between sample (x, y) and its right neighbour.
+ContourPoint below(int x, int y, double width, miColor color = {0, 0, 1, 1}) {
+    return between(x, y, false, width, color);
+}
+
 ContourPoint beside(int x, int y, double width, miColor color = {0, 0, 1, 1}) {
-    ContourPoint point;
-    point.pair = {x, y, true};
-    point.x = x + 1.0;
-    point.y = y + 0.5;
-    point.width = width;
-    point.color = color;
-    return point;
+    return between(x, y, true, width, color);
 }
 
 rayhost::ColorImage white(int width, int height) {

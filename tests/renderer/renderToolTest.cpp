@@ -62,6 +62,87 @@ render pick.outColor
     EXPECT_EQ(image.pixel(16, 4)[3], 255);
 }
 
+// A white ball resting on a white ground plane under a white sky, seen level from (0, 0, 10):
+// the horizon runs across the middle of a 320 x 240 image, where 1 % of width is 2.4 pixels.
+// Both materials are contourMltShader with their own line colour and width.
+const char* const kBallOnGround = R"(shader store contourStore
+shader contrast contourContrast
+contour store store
+contour contrast contrast
+shader line contourShader
+
+shader ballShader contourMltShader
+set ballShader.color 1 1 1
+set ballShader.contourColor 1 0 0
+set ballShader.widthMin 5
+set ballShader.widthMax 5
+shader groundShader contourMltShader
+set groundShader.color 1 1 1
+set groundShader.contourColor 0 0 1
+set groundShader.widthMin 2.5
+set groundShader.widthMax 2.5
+material ball ballShader line
+material ground groundShader line
+
+object sphere sphere 1
+object floor plane
+instance ball sphere ball
+instance ground floor ground
+translate ground 0 -1 0
+background 1 1 1 1
+)";
+
+// Sum of a line's coverage down a column: a line of colour c over white leaves 1 - coverage in
+// the channels c lacks.
+double widthDown(const quillomar::Image& image, int x, int top, int bottom, int channel) {
+    double sum = 0;
+    for (int y = top; y < bottom; ++y) {
+        sum += 1.0 - image.pixel(x, y)[channel] / 255.0;
+    }
+    return sum;
+}
+
+quillomar::Image renderBallOnGround(const std::string& name, int threads) {
+    const std::string scene = writeScene("ball.scene", kBallOnGround);
+    const std::string png = ::testing::TempDir() + name;
+    const ToolRun run =
+        runTool(scene + " -o " + png + " --size 320x240 --threads " + std::to_string(threads));
+    EXPECT_EQ(run.status, 0) << run.output;
+    quillomar::Image image;
+    EXPECT_TRUE(quillomar::readPng(png, image));
+    return image;
+}
+
+TEST(RenderTool, ContourLinesCarryEachMaterialsColourAndWidth) {
+    const quillomar::Image image = renderBallOnGround("ball.png", 2);
+    ASSERT_EQ(image.width, 320);
+    // Where one sample hits nothing, the contour shader halves the width (fall-off base 1 gives
+    // 1 between two surfaces): the horizon, ground against sky, is 0.5 * 2.5 % = 3 pixels wide,
+    // blue, centred on the boundary of rows 119 and 120.
+    EXPECT_NEAR(widthDown(image, 10, 100, 140, 0), 3.0, 0.05);
+    EXPECT_EQ(image.pixel(10, 120)[0], 0);
+    EXPECT_EQ(image.pixel(10, 120)[2], 255);
+    EXPECT_EQ(image.pixel(10, 110)[0], 255);
+    // The ball's outline against the sky, at its top near row 76: red, 0.5 * 5 % = 6 pixels.
+    EXPECT_NEAR(widthDown(image, 160, 50, 100, 1), 6.0, 0.1);
+    EXPECT_EQ(image.pixel(160, 76)[0], 255);
+    EXPECT_EQ(image.pixel(160, 76)[1], 0);
+    // Against the ground, near row 164, the ball is in front: red, the full 5 % = 12 pixels.
+    EXPECT_NEAR(widthDown(image, 160, 140, 190, 1), 12.0, 0.2);
+    EXPECT_EQ(image.pixel(160, 164)[1], 0);
+    EXPECT_EQ(image.pixel(160, 164)[0], 255);
+    // No lines inside the ball or on open ground.
+    EXPECT_EQ(image.pixel(160, 110)[1], 255);
+    EXPECT_EQ(image.pixel(40, 200)[1], 255);
+}
+
+TEST(RenderTool, ContourRenderIsTheSameFromOneAndFourThreads) {
+    const quillomar::Image one = renderBallOnGround("one.png", 1);
+    const quillomar::Image four = renderBallOnGround("four.png", 4);
+    ASSERT_EQ(one.width, 320);
+    EXPECT_TRUE(one.rgba == four.rgba);
+}
+
 TEST(RenderTool, BadInputGetsAClearErrorAndNoImage) {
     const struct {
         std::string scene;
@@ -76,6 +157,20 @@ TEST(RenderTool, BadInputGetsAClearErrorAndNoImage) {
         {"shader a uvRamp\nwobble\n", "", "unknown statement \"wobble\"", 1},
         {"shader a uvRamp\nrender a\n", "--size 10", "bad size \"10\"", 2},
         {"shader a uvRamp\nrender a\n", "--threads 0", "bad thread count", 2},
+        {"object o sphere 0\n", "", "bad8.scene:1: a sphere's radius must be positive", 1},
+        {"object o plane\nvertex o 0 0 0\n", "", "bad9.scene:2: object \"o\" is not a mesh", 1},
+        {"object m mesh\nvertex m 0 0 0\ntriangle m 0 0 1\n", "",
+         "bad10.scene:3: \"1\" is not a whole number from 0 to 0", 1},
+        {"shader s contourStore\nmaterial m s\n", "",
+         "bad11.scene:2: shader instance \"s\" is not a material shader", 1},
+        {"object o plane\ninstance i o nothing\n", "", "bad12.scene:2: no material \"nothing\"", 1},
+        {"shader s contourStore\ncontour store s\n", "",
+         "bad13.scene:2: a contour store needs a contour contrast", 1},
+        {"shader a uvRamp\nrender a\nshader m contourMltShader\nmaterial w m\nobject o plane\n"
+         "instance i o w\n",
+         "", "either a shader output or objects", 1},
+        {"option samples 4\n", "", "bad15.scene:1: \"4\" is not a whole number from 0 to 3", 1},
+        {"camera fov 180\n", "", "bad16.scene:1: a field of view", 1},
     };
     int index = 0;
     for (const auto& c : cases) {

@@ -159,8 +159,8 @@ void ObjectStatements::material(const Words& words) {
         throw SceneError("usage: material NAME SHADER [CONTOURSHADER]");
     }
     rayhost::Material material{words[1], shader(words[2]), {}};
-    if (!rayhost::returnsColor(network_, material.shader)) {
-        throw SceneError("shader instance \"" + words[2] + "\" does not return a color");
+    if (!rayhost::isMaterialShader(network_, material.shader)) {
+        throw SceneError("shader instance \"" + words[2] + "\" is not a material shader");
     }
     if (words.size() == 4) {
         material.contourShader = shader(words[3]);

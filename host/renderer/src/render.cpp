@@ -12,11 +12,23 @@
 
 namespace rayhost {
 
+namespace {
+
 std::uint8_t channelByte(float value) {
     if (!(value > 0.0f)) {
         return 0; // negative or not a number
     }
     return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0f) * 255.0f));
+}
+
+} // namespace
+
+void storePixel(quillomar::Image& image, int x, int y, const miColor& color) {
+    std::uint8_t* pixel = image.pixel(x, y);
+    pixel[0] = channelByte(color.r);
+    pixel[1] = channelByte(color.g);
+    pixel[2] = channelByte(color.b);
+    pixel[3] = channelByte(color.a);
 }
 
 void checkSettings(const RenderSettings& settings) {
@@ -103,11 +115,7 @@ quillomar::Image render(const ShaderNetwork& network, const Output& root,
                 network.call(root.instance, result.data(), &sample.state);
                 miColor color;
                 std::memcpy(&color, result.data() + offset, sizeof color);
-                std::uint8_t* pixel = image.pixel(x, y);
-                pixel[0] = channelByte(color.r);
-                pixel[1] = channelByte(color.g);
-                pixel[2] = channelByte(color.b);
-                pixel[3] = channelByte(color.a);
+                storePixel(image, x, y, color);
             }
         }
     });

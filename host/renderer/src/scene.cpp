@@ -37,9 +37,11 @@ bool appliesToContours(const ShaderNetwork& network, InstanceId shader) {
     return std::find(apply.begin(), apply.end(), "contour") != apply.end();
 }
 
-bool returnsColor(const ShaderNetwork& network, InstanceId shader) {
+bool isMaterialShader(const ShaderNetwork& network, InstanceId shader) {
     const ShaderDeclaration& declaration = network.declaration(shader);
-    return declaration.hasResult && declaration.result.kind == ValueKind::Color;
+    const auto& apply = declaration.apply;
+    return declaration.hasResult && declaration.result.kind == ValueKind::Color &&
+           (apply.empty() || std::find(apply.begin(), apply.end(), "material") != apply.end());
 }
 
 void validateGeometry(const Scene& scene) {
@@ -69,10 +71,10 @@ void validateGeometry(const Scene& scene) {
 void validate(const Scene& scene, const ShaderNetwork& network) {
     validateGeometry(scene);
     for (const Material& material : scene.materials) {
-        if (!returnsColor(network, material.shader)) {
+        if (!isMaterialShader(network, material.shader)) {
             throw SceneError("material \"" + material.name + "\": shader \"" +
                              network.declaration(material.shader).name +
-                             "\" does not return a color");
+                             "\" is not a material shader");
         }
         if (material.contourShader) {
             checkContourFunction(network, *material.contourShader,

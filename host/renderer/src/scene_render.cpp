@@ -135,12 +135,7 @@ quillomar::Image render(const ShaderNetwork& network, const Scene& scene,
     quillomar::Image result(settings.width, settings.height);
     for (int y = 0; y < settings.height; ++y) {
         for (int x = 0; x < settings.width; ++x) {
-            const miColor& color = image.at(x, y);
-            std::uint8_t* pixel = result.pixel(x, y);
-            pixel[0] = channelByte(color.r);
-            pixel[1] = channelByte(color.g);
-            pixel[2] = channelByte(color.b);
-            pixel[3] = channelByte(color.a);
+            storePixel(result, x, y, image.at(x, y));
         }
     }
     return result;

@@ -26,8 +26,9 @@ struct RenderSettings {
 // sample or trace depth settings outside their ranges.
 void checkSettings(const RenderSettings& settings);
 
-// A colour channel as a byte: clamped to 0..1, rounded; negative or not a number gives 0.
-std::uint8_t channelByte(float value);
+// Stores a colour as an RGBA8 pixel: channels clamped to 0..1 and rounded; a negative channel
+// or one that is not a number gives 0.
+void storePixel(quillomar::Image& image, int x, int y, const miColor& color);
 
 // A colour output: an instance's whole result, or one field of a struct result.
 struct Output {

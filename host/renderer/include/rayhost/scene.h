@@ -87,14 +87,15 @@ struct SceneError : std::runtime_error {
 
 // Whether the instance's shader is declared to apply to contours (apply contour).
 bool appliesToContours(const ShaderNetwork& network, InstanceId shader);
-// Whether the instance's shader returns a colour, as a material shader must.
-bool returnsColor(const ShaderNetwork& network, InstanceId shader);
+// Whether the instance's shader can be a material: it returns a colour and, if its declaration
+// says what it applies to, it applies to materials.
+bool isMaterialShader(const ShaderNetwork& network, InstanceId shader);
 
 // Checks what the ray caster relies on: the camera's field of view, objects and materials of
 // instances that exist, positive radii and scales, triangle corners that are vertices. Throws
 // SceneError naming the item.
 void validateGeometry(const Scene& scene);
-// validateGeometry, and what shading relies on: materials that return a colour, contour shaders
+// validateGeometry, and what shading relies on: material shaders for materials, contour shaders
 // and functions declared to apply to contours, both contour functions or neither.
 void validate(const Scene& scene, const ShaderNetwork& network);
 

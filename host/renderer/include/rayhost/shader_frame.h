@@ -15,7 +15,7 @@ public:
     ShaderFrame(const ShaderNetwork& network, InstanceId instance, miState* state)
         : state_(state), caller_(state->shader), record_(network.record(instance)),
           function_(network.kind(instance).function) {
-        state->shader = const_cast<miFunction*>(&record_);
+        state->shader = &record_;
     }
     ~ShaderFrame() { state_->shader = caller_; }
     ShaderFrame(const ShaderFrame&) = delete;

@@ -1,4 +1,5 @@
 // Entry points Maya calls when it loads and unloads the plug-in.
+#include "obakeDeformer.h"
 #include "reticle.h"
 #include "sign.h"
 
@@ -25,6 +26,8 @@ struct NodeType {
 // In registration order; deregistration walks the same order. The report lines are the ones
 // users and support scripts know these failures by.
 const NodeType kNodeTypes[] = {
+    {ObakeDeformer::nodeTypeName, ObakeDeformer::nodeTypeId, ObakeDeformer::creator,
+     ObakeDeformer::initialize, MPxNode::kDeformerNode, 19, 49},
     {Sign::nodeTypeName, Sign::nodeTypeId, Sign::creator, Sign::initialize, MPxNode::kLocatorNode,
      28, 52},
     {Reticle::nodeTypeName, Reticle::nodeTypeId, Reticle::creator, Reticle::initialize,

@@ -2,6 +2,7 @@
 #include "test_nodes.h"
 
 #include "core/internal.h"
+#include "scene/geometry_data.h"
 
 #include <hostkit/host.h>
 #include <maya/MDataBlock.h>
@@ -18,11 +19,22 @@
 
 namespace {
 
-// Lifts every point by envelope * weight; also checks weightValue from several threads.
+// Lifts every point by envelope * weight; also checks weightValue from several threads and
+// records what each call saw.
 struct Lift : MPxDeformerNode {
     static std::vector<float> threadWeights;
-    MStatus deform(MDataBlock& block, MItGeometry& iter, const MMatrix&,
+    static std::vector<unsigned int> calls; // multiIndex of each deform
+    static MMatrix matrix;                  // as the last call received it
+    static std::vector<bool> otherClean;    // per call: is outputGeometry[1 - multiIndex] clean
+    static bool cleanTheOther;              // deform(0) cleans outputGeometry[1] itself
+    MStatus deform(MDataBlock& block, MItGeometry& iter, const MMatrix& mat,
                    unsigned int multiIndex) override {
+        calls.push_back(multiIndex);
+        matrix = mat;
+        const MPlug other = MPlug(thisMObject(), outputGeom).elementByLogicalIndex(1 - multiIndex);
+        if (cleanTheOther && multiIndex == 0)
+            block.setClean(other);
+        otherClean.push_back(block.isClean(other));
         const float envelopeValue = block.inputValue(envelope).asFloat();
         MPointArray points;
         iter.allPositions(points);
@@ -42,6 +54,10 @@ struct Lift : MPxDeformerNode {
     }
 };
 std::vector<float> Lift::threadWeights;
+std::vector<unsigned int> Lift::calls;
+MMatrix Lift::matrix;
+std::vector<bool> Lift::otherClean;
+bool Lift::cleanTheOther = false;
 
 MStatus initLift() {
     return MS::kSuccess;
@@ -77,13 +93,16 @@ protected:
             {MFn::kPluginDeformerNode, MFn::kWeightGeometryFilt, MFn::kGeometryFilt,
              MFn::kDependencyNode});
         ASSERT_TRUE(registered);
+        Lift::calls.clear();
+        Lift::otherClean.clear();
+        Lift::cleanTheOther = false;
         node = hostkit::createNode("lift", "d");
         input = squareMesh();
         ASSERT_TRUE(hostkit::setAttrData("d.input[0].inputGeometry", input));
     }
-    MObject output() {
+    MObject output(int index = 0) {
         MObject mesh;
-        hostkit::getAttrData("d.outputGeometry[0]", mesh);
+        hostkit::getAttrData("d.outputGeometry[" + std::to_string(index) + "]", mesh);
         return mesh;
     }
     MObject node, input;
@@ -117,4 +136,47 @@ TEST_F(Deformer, TheUnindexedInputPlugIsTheFirstGeometry) {
     ASSERT_FALSE(viaPlug.isNull());
     EXPECT_EQ(pointsOf(viaPlug).length(), 4u);
     EXPECT_EQ(MPlug(node, MPxGeometryFilter::inputGeom).name(), "d.input.inputGeometry");
+}
+
+TEST_F(Deformer, EachGeometryIsComputedWhenItsOwnOutputIsRead) {
+    ASSERT_TRUE(hostkit::setAttrData("d.input[1].inputGeometry", squareMesh()));
+    auto heightOf = [this](int index) {
+        const MPointArray points = pointsOf(output(index));
+        return points.length() == 4 ? points[3].y : -1.0;
+    };
+    EXPECT_DOUBLE_EQ(heightOf(0), 1.0);
+    EXPECT_EQ(Lift::calls, (std::vector<unsigned int>{0}));
+    EXPECT_EQ(Lift::otherClean, (std::vector<bool>{false})) << "computing [0] leaves [1] dirty";
+    EXPECT_DOUBLE_EQ(heightOf(1), 1.0);
+    EXPECT_EQ(Lift::calls, (std::vector<unsigned int>{0, 1}));
+
+    // An input change dirties both; each is computed once, in the order read.
+    ASSERT_TRUE(hostkit::setAttr("d.envelope", 0.5));
+    EXPECT_DOUBLE_EQ(heightOf(1), 0.5);
+    EXPECT_DOUBLE_EQ(heightOf(0), 0.5);
+    EXPECT_DOUBLE_EQ(heightOf(1), 0.5);
+    EXPECT_EQ(Lift::calls, (std::vector<unsigned int>{0, 1, 1, 0}));
+}
+
+TEST_F(Deformer, SetCleanOnAnElementCleansThatElementOnly) {
+    ASSERT_TRUE(hostkit::setAttrData("d.input[1].inputGeometry", squareMesh()));
+    Lift::cleanTheOther = true;
+    output(0);
+    EXPECT_EQ(Lift::otherClean, (std::vector<bool>{true}));
+    EXPECT_TRUE(output(1).isNull()) << "cleaned without being computed: never written";
+    EXPECT_EQ(Lift::calls, (std::vector<unsigned int>{0}));
+}
+
+TEST_F(Deformer, DeformIsHandedTheGeometrysWorldMatrix) {
+    MObject placed = squareMesh();
+    MMatrix world;
+    world[3][0] = 2.0;
+    world[3][2] = 4.0;
+    mcore::dataObject<scene::MeshData>(placed)->matrix = world;
+    ASSERT_TRUE(hostkit::setAttrData("d.input[0].inputGeometry", placed));
+    output();
+    EXPECT_TRUE(Lift::matrix == world);
+    ASSERT_TRUE(hostkit::setAttrData("d.input[0].inputGeometry", squareMesh()));
+    output();
+    EXPECT_TRUE(Lift::matrix == MMatrix::identity);
 }

@@ -234,3 +234,31 @@ TEST_F(GeometryFlow, TexturesSampleByUVAndAcceptMissingArrays) {
                                                    nullptr, nullptr, nullptr, nullptr, nullptr,
                                                    nullptr, nullptr, colors, transparencies));
 }
+
+// Maya reads an entry per sample from every array it is given: a shorter one is refused with
+// an error naming it, where a padded read would hide a plug-in reading past its arrays in Maya.
+TEST_F(GeometryFlow, SamplingRefusesArraysShorterThanTheSampleCount) {
+    mel("createNode checker -n chk");
+    MFloatArray u(3, 0.25f), v(2, 0.25f);
+    MFloatVectorArray normals(1), colors, transparencies;
+    MFloatPointArray points(3);
+    MFloatMatrix camera;
+    testing::internal::CaptureStderr();
+    const MStatus status = MRenderUtil::sampleShadingNetwork(
+        "chk.outColor", 3, false, false, camera, &points, &u, &v, &normals, nullptr, nullptr,
+        nullptr, nullptr, colors, transparencies);
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, MS::kInvalidParameter);
+    EXPECT_NE(message.find("// Error: "), std::string::npos) << message;
+    EXPECT_NE(message.find("vCoords (2)"), std::string::npos) << message;
+    EXPECT_NE(message.find("normals (1)"), std::string::npos) << message;
+    EXPECT_EQ(message.find("uCoords"), std::string::npos) << message;
+    EXPECT_EQ(message.find("points"), std::string::npos) << message;
+
+    v.append(0.25f);
+    normals.setLength(4); // longer than needed is fine
+    ASSERT_TRUE(MRenderUtil::sampleShadingNetwork("chk.outColor", 3, false, false, camera, &points,
+                                                  &u, &v, &normals, nullptr, nullptr, nullptr,
+                                                  nullptr, colors, transparencies));
+    EXPECT_EQ(colors.length(), 3u);
+}

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sys/wait.h>
 
@@ -98,6 +99,40 @@ TEST(QuillomarView, FramesGoToNumberedFiles) {
     EXPECT_NE(noNumber.output.find("needs a frame number"), std::string::npos) << noNumber.output;
     const ToolRun badConversion = runView(sceneFile() + " -o " + viewtest::tempPath("%s.png"));
     EXPECT_EQ(badConversion.exitCode, 2);
+}
+
+TEST(QuillomarView, AContactSheetTilesTheFramesInReadingOrder) {
+    const std::string frame = viewtest::tempPath("cli_sheet_frame.0004.png");
+    const std::string sheetPath = viewtest::tempPath("cli_sheet.png");
+    const std::string common = sceneFile() + " " + kPlugin + " --camera shotCam --size 32x24";
+    const ToolRun single4 = runView(common + " --frames 4 -o " + frame);
+    ASSERT_EQ(single4.exitCode, 0) << single4.output;
+    const ToolRun run = runView(common + " --frames 3:5 --contact-sheet 2x2 -o " + sheetPath);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    quillomar::Image sheet, single;
+    ASSERT_TRUE(quillomar::readPng(sheetPath, sheet));
+    ASSERT_TRUE(quillomar::readPng(frame, single));
+    ASSERT_EQ(sheet.width, 64);
+    ASSERT_EQ(sheet.height, 48);
+    // Frame 4 is the second tile: top right.
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 32; ++x)
+            ASSERT_EQ(std::memcmp(sheet.pixel(32 + x, y), single.pixel(x, y), 4), 0)
+                << x << "," << y;
+    const std::uint8_t black[4] = {0, 0, 0, 255};
+    EXPECT_EQ(std::memcmp(sheet.pixel(40, 30), black, 4), 0) << "the unused fourth tile";
+
+    EXPECT_NE(runView("--help").output.find("--contact-sheet 4x3"), std::string::npos);
+    const std::string out = " -o " + viewtest::tempPath("never_sheet.png");
+    const ToolRun tooMany = runView(common + " --frames 1:5 --contact-sheet 2x2" + out);
+    EXPECT_EQ(tooMany.exitCode, 2);
+    EXPECT_NE(tooMany.output.find("holds fewer than the 5 frames"), std::string::npos)
+        << tooMany.output;
+    const ToolRun noFrames = runView(common + " --contact-sheet 2x2" + out);
+    EXPECT_NE(noFrames.output.find("give both"), std::string::npos) << noFrames.output;
+    const ToolRun bad = runView(common + " --frames 1:2 --contact-sheet 0x2" + out);
+    EXPECT_NE(bad.output.find("bad contact sheet \"0x2\""), std::string::npos) << bad.output;
+    EXPECT_FALSE(fileExists(viewtest::tempPath("never_sheet.png")));
 }
 
 TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {

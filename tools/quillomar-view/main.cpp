@@ -1,4 +1,5 @@
 // quillomar-view: draws a scene's viewport the way Maya's legacy viewport would and writes PNGs.
+#include "contact_sheet.h"
 #include "view_options.h"
 
 #include <hostkit/host.h>
@@ -55,11 +56,27 @@ std::string defaultCamera() {
     return first;
 }
 
-void writeImage(hostkit::Viewport& viewport, const std::string& path) {
+void writeImage(const quillomar::Image& image, const std::string& path) {
     std::string error;
-    if (!quillomar::writePng(viewport.image(), path, &error))
+    if (!quillomar::writePng(image, path, &error))
         throw RunError(error);
     std::cout << "wrote " << path << "\n";
+}
+
+void drawFrame(hostkit::Viewport& viewport, int frame) {
+    MAnimControl::setCurrentTime(MTime(frame, MTime::uiUnit()));
+    viewport.draw();
+}
+
+// Every frame in turn, so that history-dependent nodes see the frames in order.
+void drawContactSheet(hostkit::Viewport& viewport, const ViewOptions& options) {
+    quillomar_view::ContactSheet sheet(options.sheetColumns, options.sheetRows, options.width,
+                                       options.height);
+    for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
+        drawFrame(viewport, frame);
+        sheet.place(frame - options.firstFrame, viewport.image());
+    }
+    writeImage(sheet.image(), quillomar_view::framePath(options.output, options.firstFrame));
 }
 
 void run(const ViewOptions& options) {
@@ -70,13 +87,16 @@ void run(const ViewOptions& options) {
     viewport.setDisplayStyle(options.shaded ? M3dView::kGouraudShaded : M3dView::kWireFrame);
     if (!options.hasFrames) {
         viewport.draw();
-        writeImage(viewport, options.output);
+        writeImage(viewport.image(), options.output);
+        return;
+    }
+    if (options.sheetColumns > 0) {
+        drawContactSheet(viewport, options);
         return;
     }
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        MAnimControl::setCurrentTime(MTime(frame, MTime::uiUnit()));
-        viewport.draw();
-        writeImage(viewport, quillomar_view::framePath(options.output, frame));
+        drawFrame(viewport, frame);
+        writeImage(viewport.image(), quillomar_view::framePath(options.output, frame));
     }
 }
 

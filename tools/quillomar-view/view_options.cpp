@@ -9,6 +9,7 @@ namespace quillomar_view {
 namespace {
 
 constexpr int kLargestSide = 16384;
+constexpr int kMostTiles = 100;
 
 // A whole decimal integer, optionally signed; nothing else in the text.
 bool toInt(const std::string& text, long low, long high, int& value) {
@@ -47,14 +48,25 @@ std::string needValue(const std::vector<std::string>& args, std::size_t& i) {
     return args[++i];
 }
 
+// "AxB" with both from 1 to `largest`.
+bool toPair(const std::string& text, int largest, int& a, int& b) {
+    const std::size_t x = text.find_first_of("xX");
+    return x != std::string::npos && toInt(text.substr(0, x), 1, largest, a) &&
+           toInt(text.substr(x + 1), 1, largest, b);
+}
+
 } // namespace
 
 void parseSize(const std::string& text, int& width, int& height) {
-    const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || !toInt(text.substr(0, x), 1, kLargestSide, width) ||
-        !toInt(text.substr(x + 1), 1, kLargestSide, height))
+    if (!toPair(text, kLargestSide, width, height))
         throw UsageError("bad size \"" + text + "\": expected WIDTHxHEIGHT, each 1 to " +
                          std::to_string(kLargestSide));
+}
+
+void parseSheet(const std::string& text, int& columns, int& rows) {
+    if (!toPair(text, kMostTiles, columns, rows))
+        throw UsageError("bad contact sheet \"" + text + "\": expected COLSxROWS, each 1 to " +
+                         std::to_string(kMostTiles));
 }
 
 void parseFrames(const std::string& text, int& first, int& last) {
@@ -121,6 +133,8 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
         } else if (a == "--frames") {
             parseFrames(needValue(args, i), o.firstFrame, o.lastFrame);
             o.hasFrames = true;
+        } else if (a == "--contact-sheet") {
+            parseSheet(needValue(args, i), o.sheetColumns, o.sheetRows);
         } else if (a == "-o" || a == "--output") {
             o.output = needValue(args, i);
         } else if (a == "--style") {
@@ -140,7 +154,20 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
         throw UsageError("no scene file given");
     if (o.output.empty())
         throw UsageError("no output file given (-o OUT.png)");
-    if (o.hasFrames && o.lastFrame > o.firstFrame && !hasFrameNumber(o.output))
+    if (o.sheetColumns > 0) {
+        const long frames = static_cast<long>(o.lastFrame) - o.firstFrame + 1;
+        if (!o.hasFrames)
+            throw UsageError("--contact-sheet tiles the frames of --frames A:B; give both");
+        if (frames > static_cast<long>(o.sheetColumns) * o.sheetRows)
+            throw UsageError("a " + std::to_string(o.sheetColumns) + "x" +
+                             std::to_string(o.sheetRows) + " contact sheet holds fewer than the " +
+                             std::to_string(frames) + " frames of " + std::to_string(o.firstFrame) +
+                             ":" + std::to_string(o.lastFrame));
+        if (static_cast<long>(o.sheetColumns) * o.width > kLargestSide ||
+            static_cast<long>(o.sheetRows) * o.height > kLargestSide)
+            throw UsageError("the contact sheet would be larger than " +
+                             std::to_string(kLargestSide) + " pixels a side; use a smaller --size");
+    } else if (o.hasFrames && o.lastFrame > o.firstFrame && !hasFrameNumber(o.output))
         throw UsageError(
             "with several frames the output name needs a frame number, e.g. out.%04d.png");
     hasFrameNumber(o.output); // refuses conversions other than the frame number
@@ -149,7 +176,8 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
 
 const char* usageText() {
     return "usage: quillomar-view SCENE.ma [--plugin LIB]... [--camera NAME] [--size WxH]\n"
-           "                      [--frames A:B] [--style shaded|wireframe] -o OUT.png\n"
+           "                      [--frames A:B [--contact-sheet CxR]]\n"
+           "                      [--style shaded|wireframe] -o OUT.png\n"
            "\n"
            "Loads each plug-in library the way Maya does, opens the scene, draws the camera's\n"
            "viewport (the ground grid, the meshes, then every locator) and writes a PNG.\n"
@@ -159,6 +187,11 @@ const char* usageText() {
            "                   perspective camera)\n"
            "  --size WxH       image size in pixels (default 640x480)\n"
            "  --frames A:B     draw frames A to B; OUT may hold %04d for the frame number\n"
+           "  --contact-sheet CxR\n"
+           "                   with --frames: one picture instead of one per frame, the\n"
+           "                   frames tiled C across and R down in reading order (first frame\n"
+           "                   top-left), each tile --size large, unused tiles black; e.g.\n"
+           "                   --frames 1:12 --contact-sheet 4x3 --size 320x240 -o sheet.png\n"
            "  --style S        shaded (default) or wireframe meshes\n"
            "  -o OUT.png       output file\n"
            "  -h, --help       this text\n";

@@ -24,6 +24,9 @@ struct ViewOptions {
     int lastFrame = 0;
     std::string output;
     bool shaded = true;
+    // With --contact-sheet: the frames tiled into one picture of this many columns and rows.
+    int sheetColumns = 0;
+    int sheetRows = 0;
 };
 
 // Throws UsageError.
@@ -31,6 +34,9 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args);
 
 // "WxH" with both sides from 1 to 16384. Throws UsageError.
 void parseSize(const std::string& text, int& width, int& height);
+
+// "COLSxROWS" with both from 1 to 100. Throws UsageError.
+void parseSheet(const std::string& text, int& columns, int& rows);
 
 // "A:B" with A <= B, or a single frame "A". Throws UsageError.
 void parseFrames(const std::string& text, int& first, int& last);

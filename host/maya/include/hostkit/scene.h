@@ -77,4 +77,10 @@ struct LocatorInfo {
 };
 std::vector<LocatorInfo> locators();
 
+// Attributes declared paintable with makePaintable, in the order they were declared.
+struct PaintableInfo {
+    std::string nodeType, attribute, attrType, shapeMode;
+};
+std::vector<PaintableInfo> paintableAttributes();
+
 } // namespace hostkit

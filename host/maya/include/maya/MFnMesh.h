@@ -52,6 +52,10 @@ public:
     MStatus getUVs(MFloatArray& uArray, MFloatArray& vArray, const MString* uvSet = NULL) const;
     MStatus setUVs(const MFloatArray& uArray, const MFloatArray& vArray,
                    const MString* uvSet = NULL);
+    // Per polygon the number of UVs assigned to it (0 or its vertex count), and the UV ids of
+    // the assigned face-vertices, polygon after polygon.
+    MStatus getAssignedUVs(MIntArray& uvCounts, MIntArray& uvIds,
+                           const MString* uvSet = NULL) const;
     MStatus getCurrentUVSetName(MString& setName, int instance = -1) const;
     MString currentUVSetName(MStatus* ReturnStatus = NULL, int instance = -1) const;
 };

@@ -20,7 +20,8 @@ public:
     static MRenderState mayaRenderState();
 
     // Samples a shading node or plug ("checker1.outColor") at numSamples points. Every pointer
-    // argument may be NULL; uCoords/vCoords drive 2D textures.
+    // argument may be NULL; uCoords/vCoords drive 2D textures. An array that is given must hold
+    // numSamples entries: a shorter one fails the call with an error naming it.
     static MStatus sampleShadingNetwork(MString shadingNodeName, int numSamples, bool useShadowMaps,
                                         bool reuseMaps, MFloatMatrix& cameraMatrix,
                                         MFloatPointArray* points, MFloatArray* uCoords,

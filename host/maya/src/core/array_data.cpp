@@ -142,11 +142,13 @@ MStatus MArrayDataHandle::jumpToArrayElement(unsigned int position) {
     return MS::kSuccess;
 }
 
+// The array this handle holds, with every element.
 MStatus MArrayDataHandle::setClean() {
     Node* node = static_cast<Node*>(fNode);
-    if (!node || !fAttr)
+    PlugMark mark;
+    if (!node || !node->markOf(static_cast<Value*>(fArray), mark))
         return MS::kFailure;
-    node->clean(static_cast<Attribute*>(fAttr));
+    node->dirty.clean(mark);
     return MS::kSuccess;
 }
 

@@ -76,28 +76,48 @@ MArrayDataHandle MDataBlock::outputArrayValue(const MObject& attribute, MStatus*
     return arrayFor(node, pathOn(node, attribute), false, ReturnStatus);
 }
 
-MStatus MDataBlock::setClean(const MPlug& plug) {
-    return setClean(plug.attribute());
+namespace {
+
+// The plug on this block's node, or a null mark for another node's plug.
+PlugMark blockMark(Node* node, const PlugPath& path) {
+    if (!node || path.nodePtr() != node || !path.attrPtr() || !node->hasAttribute(path.attrPtr()))
+        return PlugMark();
+    return markOf(path);
 }
 
+} // namespace
+
+// Cleans that plug only: other elements of an array stay out of date until computed.
+MStatus MDataBlock::setClean(const MPlug& plug) {
+    Node* node = MDataHandleAccess::node(*this);
+    const PlugMark mark = blockMark(node, MPlugAccess::path(plug));
+    if (!mark.attr)
+        return MS::kInvalidParameter;
+    node->dirty.clean(mark);
+    return MS::kSuccess;
+}
+
+// The attribute's plug: for an array, the whole array with every element.
 MStatus MDataBlock::setClean(const MObject& attribute) {
     Node* node = MDataHandleAccess::node(*this);
-    const Attribute* attr = attributeOf(attribute);
-    if (!node || !attr)
+    const PlugMark mark = blockMark(node, pathOn(node, attribute));
+    if (!mark.attr)
         return MS::kInvalidParameter;
-    node->clean(attr);
+    node->dirty.clean(mark);
     return MS::kSuccess;
 }
 
 bool MDataBlock::isClean(const MPlug& plug) {
-    return isClean(plug.attribute());
+    Node* node = MDataHandleAccess::node(*this);
+    const PlugMark mark = blockMark(node, MPlugAccess::path(plug));
+    return mark.attr && !node->dirty.isDirty(mark);
 }
 
 bool MDataBlock::isClean(const MObject& attribute, MStatus* ReturnStatus) {
     Node* node = MDataHandleAccess::node(*this);
-    const Attribute* attr = attributeOf(attribute);
-    report(ReturnStatus, node && attr);
-    return node && attr && !node->isDirty(attr);
+    const PlugMark mark = blockMark(node, pathOn(node, attribute));
+    report(ReturnStatus, mark.attr != nullptr);
+    return mark.attr && !node->dirty.isDirty(mark);
 }
 
 MDGContext MDataBlock::context(MStatus* ReturnStatus) {

@@ -124,11 +124,12 @@ MStatus MDataHandle::copyWritable(const MDataHandle& src) {
     return copy(src);
 }
 
+// The plug of the value this handle holds (one element, when it came from an array).
 void MDataHandle::setClean() {
     Node* node = MDataHandleAccess::node(*this);
-    const Value* value = MDataHandleAccess::value(*this);
-    if (node && value)
-        node->clean(value->attr);
+    PlugMark mark;
+    if (node && node->markOf(MDataHandleAccess::value(*this), mark))
+        node->dirty.clean(mark);
 }
 
 bool& MDataHandle::asBool() const {

@@ -91,7 +91,7 @@ MObject Graph::createNode(const std::shared_ptr<NodeType>& type, const std::stri
     // Every computed attribute starts out of date.
     for (const auto& entry : type->affects)
         for (const Attribute* out : entry.second)
-            node->dirty.insert(out);
+            node->dirty.markDirty(out);
     nodes_.push_back(object);
     byName_[name].push_back(node);
     user->postConstructor();
@@ -203,20 +203,19 @@ void Graph::pullConnections(Node* node, const PlugPath& path) {
 
 void Graph::computeDirty(Node* node, const PlugPath& path) {
     const Attribute* attr = path.attrPtr();
-    std::vector<const Attribute*> stale;
-    for (const Attribute* d : node->dirty)
-        if (d->isRelatedTo(attr))
-            stale.push_back(d);
-    for (const Attribute* d : stale) {
+    for (const PlugMark& stale : node->dirty.staleWithin(markOf(path))) {
         if (!node->alive || !node->user)
             return;
-        node->clean(d);
+        // An earlier compute of this request may have brought it up to date.
+        if (!node->dirty.isDirty(stale))
+            continue;
+        node->dirty.clean(stale);
         PlugPath target = path;
-        if (d != attr && !d->isAncestorOf(attr)) {
+        if (stale.attr != attr) {
             // A dirty descendant: compute that child plug inside the requested one.
-            target = makePath(path.node, MObjectAccess::make(const_cast<Attribute*>(d)));
-            for (std::size_t k = 0; k < path.indices.size() && k < target.indices.size(); ++k)
-                target.indices[k] = path.indices[k];
+            target = makePath(path.node, MObjectAccess::make(const_cast<Attribute*>(stale.attr)));
+            for (std::size_t k = 0; k < stale.indices.size() && k < target.indices.size(); ++k)
+                target.indices[k] = stale.indices[k];
         }
         MDataBlock block = MDataHandleAccess::block(node);
         node->user->compute(plugFor(target), block);
@@ -245,7 +244,7 @@ void Graph::changedFrom(Node* node, const Attribute* attr,
         if (!input->isRelatedTo(attr))
             continue;
         for (const Attribute* out : outputs) {
-            node->dirty.insert(out);
+            node->dirty.markDirty(out);
             changedFrom(node, out, visited);
         }
     }

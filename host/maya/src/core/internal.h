@@ -27,6 +27,7 @@
 #include <maya/MDataBlock.h>
 #include <maya/MFn.h>
 #include <maya/MFnData.h>
+#include <maya/MMatrix.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MPxNode.h>
@@ -76,6 +77,9 @@ public:
     virtual MFn::Type apiType() const = 0;
     // A deep copy (a deformer's output starts as a copy of its input).
     virtual std::shared_ptr<DataObject> clone() const = 0;
+    // The world matrix geometry carries when taken from a shape's world-space output; the
+    // identity for data that carries none.
+    virtual MMatrix worldMatrix() const { return MMatrix(); }
 };
 MObject makeDataObject(std::shared_ptr<DataObject> data);
 DataObject* dataObjectOf(const MObject& object);

@@ -90,16 +90,41 @@ const Value* Node::topValueIfAny(const Attribute* top) const {
     return it == values.end() ? nullptr : it->second.get();
 }
 
-bool Node::isDirty(const Attribute* attr) const {
-    for (const Attribute* d : dirty)
-        if (d->isRelatedTo(attr))
+namespace {
+
+// Depth-first search for `target` below `value`, collecting the logical index of each element
+// passed on the way.
+bool findValue(const Value* value, const Value* target, std::vector<long long>& indices) {
+    if (value == target)
+        return true;
+    for (const auto& [index, element] : value->elements) {
+        indices.push_back(index);
+        if (findValue(element.get(), target, indices))
+            return true;
+        indices.pop_back();
+    }
+    for (const auto& child : value->children)
+        if (child && findValue(child.get(), target, indices))
             return true;
     return false;
 }
 
-void Node::clean(const Attribute* attr) {
-    for (auto it = dirty.begin(); it != dirty.end();)
-        it = (*it)->isRelatedTo(attr) ? dirty.erase(it) : std::next(it);
+} // namespace
+
+bool Node::markOf(const Value* value, PlugMark& mark) const {
+    if (!value)
+        return false;
+    for (const auto& [top, stored] : values) {
+        std::vector<long long> indices;
+        if (!findValue(stored.get(), value, indices))
+            continue;
+        // The whole array is named with -1 for its own level.
+        mark = {value->attr, indices};
+        if (value->arrayLevel)
+            mark.indices.push_back(-1);
+        return true;
+    }
+    return false;
 }
 
 } // namespace mcore

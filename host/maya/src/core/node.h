@@ -1,6 +1,7 @@
 #pragma once
 // Node types and nodes of the dependency graph.
 #include "attribute.h"
+#include "dirty_state.h"
 #include "internal.h"
 #include "object.h"
 #include "value.h"
@@ -52,8 +53,8 @@ public:
     // Dynamic attributes added to this node only.
     std::vector<MObject> dynamicAttributes;
     std::map<const Attribute*, std::unique_ptr<Value>> values;
-    // Attributes whose stored value is out of date (outputs to compute).
-    std::set<const Attribute*> dirty;
+    // Plugs whose stored value is out of date (outputs to compute).
+    DirtyState dirty;
     // Attributes being computed or pulled right now (guards against cycles).
     std::set<const Attribute*> evaluating;
     std::map<std::string, std::unique_ptr<NodeExtension>> extensions;
@@ -66,9 +67,8 @@ public:
     Value* topValue(const Attribute* top);
     const Value* topValueIfAny(const Attribute* top) const;
     void createValue(const Attribute* top);
-    bool isDirty(const Attribute* attr) const;
-    // Removes attr, its ancestors and its descendants from the dirty set.
-    void clean(const Attribute* attr);
+    // The plug of the stored value `value` (null when it is not this node's).
+    bool markOf(const Value* value, PlugMark& mark) const;
     // Destroys the user object (once).
     void destroyUser();
 };

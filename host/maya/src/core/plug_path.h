@@ -38,6 +38,11 @@ bool containsPlug(const PlugPath& a, const PlugPath& b);
 inline bool relatedPlugs(const PlugPath& a, const PlugPath& b) {
     return containsPlug(a, b) || containsPlug(b, a);
 }
+// The plug a path designates, for the node's dirty state.
+inline PlugMark markOf(const PlugPath& path) {
+    const PlugPath plug = normalized(path);
+    return {plug.attrPtr(), plug.indices};
+}
 // "node.attr", "node.array[3]", "node.array[3].child"; long or short names.
 std::string plugName(const PlugPath& path, bool includeNode, bool longNames);
 

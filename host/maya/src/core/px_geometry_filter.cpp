@@ -1,5 +1,6 @@
 // MPxGeometryFilter and MPxDeformerNode: deformer plumbing. compute copies each input geometry
-// to its output element and lets deform() change the copy.
+// to its output element and lets deform() change the copy, handing it the geometry's world
+// matrix.
 #include "data_block_access.h"
 #include "graph.h"
 #include "px_node_access.h"
@@ -72,7 +73,10 @@ MStatus MPxGeometryFilter::compute(const MPlug& plug, MDataBlock& dataBlock) {
         if (geometry.isNull())
             continue;
         MItGeometry iterator(target, group, false);
-        deform(dataBlock, iterator, MMatrix::identity, multiIndex);
+        // Maya hands deform the geometry's world matrix along with it.
+        const DataObject* carried = dataObjectOf(geometry);
+        deform(dataBlock, iterator, carried ? carried->worldMatrix() : MMatrix::identity,
+               multiIndex);
     }
     dataBlock.setClean(plug);
     return MS::kSuccess;

@@ -310,6 +310,20 @@ MStatus MFnMesh::getUVs(MFloatArray& uArray, MFloatArray& vArray, const MString*
     return MS::kSuccess;
 }
 
+MStatus MFnMesh::getAssignedUVs(MIntArray& uvCounts, MIntArray& uvIds, const MString* uvSet) const {
+    MeshView view(fObject, fPath);
+    if (!view.mesh() || !isKnownUVSet(uvSet))
+        return MS::kFailure;
+    const MeshGeometry& mesh = *view.mesh();
+    uvCounts.clear();
+    uvIds.clear();
+    for (int count : mesh.faceCounts)
+        uvCounts.append(mesh.uvIds.empty() ? 0 : count);
+    for (int id : mesh.uvIds)
+        uvIds.append(id);
+    return MS::kSuccess;
+}
+
 // Replaces the UV list; the face-vertex UV ids must still index into it.
 MStatus MFnMesh::setUVs(const MFloatArray& uArray, const MFloatArray& vArray,
                         const MString* uvSet) {

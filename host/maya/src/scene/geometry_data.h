@@ -23,6 +23,7 @@ public:
     std::shared_ptr<mcore::DataObject> clone() const override {
         return std::make_shared<MeshData>(*this);
     }
+    MMatrix worldMatrix() const override { return matrix; }
 };
 
 class CurveData : public mcore::DataObject {
@@ -36,6 +37,7 @@ public:
     std::shared_ptr<mcore::DataObject> clone() const override {
         return std::make_shared<CurveData>(*this);
     }
+    MMatrix worldMatrix() const override { return matrix; }
 };
 
 MObject newMeshData(const MeshGeometry& mesh = MeshGeometry(), const MMatrix& matrix = MMatrix());

@@ -7,6 +7,7 @@
 #include "scene/geometry_data.h"
 #include "scene/mesh_display.h"
 #include "scene/mesh_geometry.h"
+#include "scene/paintable.h"
 #include "scene/shape_support.h"
 #include "scene/scene_file.h"
 #include "scene/scene_time.h"
@@ -177,6 +178,13 @@ std::vector<LocatorInfo> locators() {
                 {path, locator, path.isVisible() && !MFnDagNode(path).isIntermediateObject()});
     });
     return out;
+}
+
+std::vector<PaintableInfo> paintableAttributes() {
+    std::vector<PaintableInfo> list;
+    for (const scene::PaintableAttribute& entry : scene::paintableAttributes())
+        list.push_back({entry.nodeType, entry.attribute, entry.attrType, entry.shapeMode});
+    return list;
 }
 
 } // namespace hostkit

@@ -1,0 +1,197 @@
+// The obakeDeformer over animated meshes: when it is active, how the mesh trails, what the
+// texture and the painted weights do, and meshes that change or differ in size.
+#include "deformer_fixture.h"
+
+#include <maya/MDagPath.h>
+#include <maya/MFnMesh.h>
+
+#include <gtest/gtest.h>
+#include <omp.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// With the texture unconnected every vertex uses g = luminance of white, not 1: a vertex that
+// steps one unit straight against its normal ends t (2 - t) short of its previous position,
+// t = 1 - g.
+double shortfallOfAStepAgainstTheNormal() {
+    const double t = 1.0 - static_cast<double>(0.999993f);
+    return t * (2.0 - t);
+}
+
+// The grid steps down one unit per frame: against its normals.
+MPointArray stepDownTo(const std::string& transform, const std::string& shape, double frame) {
+    EXPECT_TRUE(hostkit::setAttr(transform + ".ty", -frame));
+    hostkit::setTime(frame);
+    MPointArray points;
+    MFnMesh(MDagPath::getAPathTo(hostkit::findNode(shape))).getPoints(points, MSpace::kWorld);
+    return points;
+}
+
+std::vector<double> heights(const MPointArray& points) {
+    std::vector<double> y;
+    for (unsigned int i = 0; i < points.length(); ++i)
+        y.push_back(points[i].y);
+    return y;
+}
+
+} // namespace
+
+using DeformerMotion = DeformerTest;
+
+TEST_F(DeformerMotion, InactiveUpToTheStartFrameThenSeedsThenTrails) {
+    const std::string shape = grid("sheet", 2, 2);
+    const std::string d = deform("sheet");
+    set(d + ".startFrame", 3.0);
+    for (double frame : {2.0, 3.0, 4.0})
+        EXPECT_EQ(heights(stepDownTo("sheet", shape, frame)), std::vector<double>(4, -frame))
+            << "frame " << frame << ": inactive, then only seeding the history";
+    const MPointArray trailing = stepDownTo("sheet", shape, 5.0);
+    for (unsigned int i = 0; i < 4; ++i)
+        EXPECT_NEAR(trailing[i].y, -4.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
+    EXPECT_EQ(trailing[3].x, 1.0);
+    EXPECT_EQ(trailing[3].z, 1.0);
+}
+
+TEST_F(DeformerMotion, EnvelopeZeroEmptiesTheHistoryAndTheNextFrameStartsAfresh) {
+    const std::string shape = grid("sheet", 2, 2);
+    const std::string d = deform("sheet");
+    stepDownTo("sheet", shape, 1.0);
+    EXPECT_GT(stepDownTo("sheet", shape, 2.0)[0].y, -1.01);
+    set(d + ".envelope", 0.0);
+    EXPECT_EQ(stepDownTo("sheet", shape, 3.0)[0].y, -3.0);
+    set(d + ".envelope", 1.0);
+    EXPECT_EQ(stepDownTo("sheet", shape, 4.0)[0].y, -4.0) << "seeded anew, not trailing frame 2";
+    EXPECT_GT(stepDownTo("sheet", shape, 5.0)[0].y, -4.01);
+}
+
+TEST_F(DeformerMotion, ZeroWeightStrengthOrScaleAndAHighThresholdLeaveVerticesWhereTheyAre) {
+    const std::string shape = grid("sheet", 2, 2);
+    const std::string d = deform("sheet");
+    set(d + ".weightList[0].weights[1]", 0.0);
+    stepDownTo("sheet", shape, 1.0);
+    const std::vector<double> y = heights(stepDownTo("sheet", shape, 2.0));
+    EXPECT_NEAR(y[1], -2.0, 1e-12);
+    EXPECT_GT(y[0], -1.01);
+    EXPECT_GT(y[2], -1.01);
+
+    struct Still {
+        const char* attribute;
+        double value, usual;
+    };
+    double frame = 3.0;
+    for (const Still& still :
+         {Still{"strength", 0.0, 1.0}, Still{"scale", 0.0, 1.0}, Still{"threshold", 1.5, 0.0}}) {
+        SCOPED_TRACE(still.attribute);
+        set(d + "." + still.attribute, still.value);
+        for (double height : heights(stepDownTo("sheet", shape, frame)))
+            EXPECT_NEAR(height, -frame, 1e-12);
+        set(d + "." + still.attribute, still.usual);
+        EXPECT_GT(stepDownTo("sheet", shape, frame + 1.0)[0].y, -frame - 0.01) << "trails again";
+        frame += 2.0;
+    }
+}
+
+// A ramp from black at v = 0 to white at v = 1 on noiseMap: the bottom row keeps up with the
+// motion, the top row trails fully, the middle row in between.
+TEST_F(DeformerMotion, TheTextureOnNoiseMapSetsTheTrailPerVertex) {
+    const std::string shape = grid("sheet", 2, 3);
+    const std::string d = deform("sheet");
+    runMel("createNode ramp -n fade; setAttr fade.cel[0].ep 0;"
+           "setAttr fade.cel[0].ec -type float3 0 0 0; setAttr fade.cel[1].ep 1;"
+           "setAttr fade.cel[1].ec -type float3 1 1 1; connectAttr fade.outColor " +
+           d + ".noiseMap;");
+    stepDownTo("sheet", shape, 1.0);
+    const std::vector<double> y = heights(stepDownTo("sheet", shape, 2.0));
+    EXPECT_NEAR(y[0], -2.0, 1e-12); // row 0, black
+    EXPECT_NEAR(y[1], -2.0, 1e-12);
+    EXPECT_NEAR(y[4], -1.0 - shortfallOfAStepAgainstTheNormal(), 1e-12); // row 2, white
+    EXPECT_GT(y[2], -2.0 + 0.1);                                         // row 1, grey
+    EXPECT_LT(y[2], -1.0 - 0.1);
+}
+
+// Two UVs shared by six vertices: vertices 0 and 3 sit on v = 0 (black), the others on v = 1.
+// A mesh without UVs samples every vertex at (0, 0). Neither reads past the UV list.
+TEST_F(DeformerMotion, MeshesWithFewerUVsThanVerticesAreSampledPerVertex) {
+    for (const char* uvs : {"2 0 0 0 1 8 0 0 1 1 1 1 1 1", "0 0"}) {
+        SCOPED_TRACE(uvs);
+        SetUp();
+        runMel(std::string("createNode transform -n strip; createNode mesh -n stripShape -p strip;"
+                           "setAttr stripShape.i -type \"mesh\" 6 0 0 0 1 0 0 2 0 0 0 0 1 1 0 1 "
+                           "2 0 1 2 4 4 8 0 3 4 1 1 4 5 2 ") +
+               uvs + ";");
+        const std::string d = deform("strip");
+        runMel("createNode ramp -n fade; setAttr fade.cel[0].ep 0;"
+               "setAttr fade.cel[0].ec -type float3 0 0 0; setAttr fade.cel[1].ep 1;"
+               "setAttr fade.cel[1].ec -type float3 1 1 1; connectAttr fade.outColor " +
+               d + ".noiseMap;");
+        testing::internal::CaptureStderr();
+        stepDownTo("strip", "stripShape", 1.0);
+        const std::vector<double> y = heights(stepDownTo("strip", "stripShape", 2.0));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        const bool shared = uvs[0] == '2';
+        for (unsigned int i = 0; i < 6; ++i) {
+            const bool black = !shared || i == 0 || i == 3;
+            EXPECT_NEAR(y[i], black ? -2.0 : -1.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
+        }
+    }
+}
+
+TEST_F(DeformerMotion, AChangeOfVertexCountStartsTheHistoryAfresh) {
+    const std::string shape = grid("sheet", 2, 2);
+    deform("sheet");
+    stepDownTo("sheet", shape, 1.0);
+    stepDownTo("sheet", shape, 2.0);
+    ASSERT_TRUE(hostkit::setAttrData(shape + "Orig.inMesh", gridData(4, 3)));
+    const MPointArray grown = stepDownTo("sheet", shape, 3.0);
+    ASSERT_EQ(grown.length(), 12u);
+    EXPECT_EQ(heights(grown), std::vector<double>(12, -3.0));
+    EXPECT_GT(stepDownTo("sheet", shape, 4.0)[11].y, -3.01);
+    ASSERT_TRUE(hostkit::setAttrData(shape + "Orig.inMesh", gridData(2, 2)));
+    EXPECT_EQ(heights(stepDownTo("sheet", shape, 5.0)), std::vector<double>(4, -5.0));
+}
+
+// The history is shared, so meshes of different sizes take turns seeding it; each one is still
+// evaluated and follows its own input.
+TEST_F(DeformerMotion, OneDeformerOverTwoMeshesOfDifferentSizesEvaluatesBoth) {
+    const std::string small = grid("small", 2, 2);
+    const std::string large = grid("large", 5, 4);
+    deform("small large");
+    for (double frame = 1.0; frame <= 3.0; frame += 1.0) {
+        ASSERT_TRUE(hostkit::setAttr("large.ty", -frame));
+        EXPECT_EQ(heights(stepDownTo("small", small, frame)), std::vector<double>(4, -frame));
+        MPointArray points;
+        MFnMesh(MDagPath::getAPathTo(hostkit::findNode(large))).getPoints(points, MSpace::kWorld);
+        EXPECT_EQ(heights(points), std::vector<double>(20, -frame)) << "frame " << frame;
+    }
+}
+
+TEST_F(DeformerMotion, OneAndTwoThreadsGiveTheSameMesh) {
+    auto run = [this](int threads) {
+        SetUp();
+        omp_set_num_threads(threads);
+        const std::string shape = grid("sheet", 40, 30);
+        const std::string d = deform("sheet");
+        runMel("createNode noise -n grain; connectAttr grain.outColor " + d + ".noiseMap;");
+        set(d + ".scale", 1.7);
+        MPointArray points;
+        for (double frame = 1.0; frame <= 4.0; frame += 1.0) {
+            set("sheet.rx", 9.0 * frame * frame);
+            set("sheet.tz", 0.5 * frame);
+            points = stepDownTo("sheet", shape, frame);
+        }
+        std::vector<MPoint> copy(points.length());
+        for (unsigned int i = 0; i < points.length(); ++i)
+            copy[i] = points[i];
+        return copy;
+    };
+    const int threadsBefore = omp_get_max_threads();
+    const std::vector<MPoint> one = run(1);
+    const std::vector<MPoint> two = run(2);
+    omp_set_num_threads(threadsBefore);
+    ASSERT_EQ(one.size(), 1200u);
+    ASSERT_EQ(two.size(), one.size());
+    EXPECT_EQ(std::memcmp(one.data(), two.data(), one.size() * sizeof(MPoint)), 0);
+}

@@ -1,0 +1,171 @@
+// The deformer's per-vertex arithmetic, on plain values.
+#include "obakeTrail.h"
+
+#include <gtest/gtest.h>
+#include <omp.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+const MFloatVector kWhite(1.0f, 1.0f, 1.0f);
+
+// A painted weight that, with a white texture and every setting 1, makes k exactly 1.
+float weightForUnitK() {
+    const float g = luminance(1.0f, 1.0f, 1.0f);
+    float w = 1.0f / g;
+    while (g * w > 1.0f)
+        w = std::nextafter(w, 0.0f);
+    while (g * w < 1.0f)
+        w = std::nextafter(w, 2.0f);
+    return w;
+}
+
+void expectSamePoint(const MPoint& actual, const MPoint& expected) {
+    EXPECT_EQ(actual.x, expected.x);
+    EXPECT_EQ(actual.y, expected.y);
+    EXPECT_EQ(actual.z, expected.z);
+}
+
+void expectNearPoint(const MPoint& actual, const MPoint& expected, double tolerance) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+} // namespace
+
+TEST(TrailLuminance, WeighsTheChannelsAndGivesWhiteJustBelowOne) {
+    EXPECT_EQ(luminance(1.0f, 1.0f, 1.0f), 0.999993f);
+    EXPECT_EQ(luminance(1.0f, 0.0f, 0.0f), 0.298912f);
+    EXPECT_EQ(luminance(0.0f, 1.0f, 0.0f), 0.586611f);
+    EXPECT_EQ(luminance(0.0f, 0.0f, 1.0f), 0.11447f);
+    EXPECT_EQ(luminance(0.0f, 0.0f, 0.0f), 0.0f);
+    EXPECT_EQ(weightForUnitK() * luminance(1.0f, 1.0f, 1.0f), 1.0f);
+}
+
+TEST(TrailVertex, AVertexThatDidNotMoveStaysPutAndFinite) {
+    const MPoint still(1.5, -2.0, 3.25);
+    TrailSettings settings; // threshold 0: every vertex is processed
+    settings.scale = 4.0f;
+    const MPoint result =
+        trailVertex(still, still, still, MFloatVector(0, 1, 0), kWhite, 1.0f, settings);
+    expectSamePoint(result, still);
+}
+
+TEST(TrailVertex, MotionAlongTheNormalKeepsTheCurrentPosition) {
+    // Two steps of one unit up a normal that points up.
+    const MPoint older(0, -1, 0), previous(0, 0, 0), current(0, 1, 0);
+    for (float scale : {0.25f, 1.0f, 3.0f}) {
+        TrailSettings settings;
+        settings.scale = scale;
+        const MPoint result = trailVertex(current, previous, older, MFloatVector(0, 1, 0), kWhite,
+                                          weightForUnitK(), settings);
+        expectSamePoint(result, current);
+    }
+}
+
+TEST(TrailVertex, MotionAgainstTheNormalWithUnitKLandsOnThePreviousPosition) {
+    const MPoint older(4, 1, 0), previous(2, 1, 0), current(0, 1, 0);
+    const MPoint result = trailVertex(current, previous, older, MFloatVector(1, 0, 0), kWhite,
+                                      weightForUnitK(), TrailSettings());
+    expectSamePoint(result, previous);
+}
+
+TEST(TrailVertex, KAboveOneExtrapolatesBeyondThePreviousPosition) {
+    // k = 2 against the normal gives t = -1: the curve's point 4P - 4P1 + X.
+    const MPoint older(-1, 0, 0), previous(0, 0, 0), current(1, 0, 0);
+    const MPoint result = trailVertex(current, previous, older, MFloatVector(-1, 0, 0), kWhite,
+                                      2.0f * weightForUnitK(), TrailSettings());
+    expectSamePoint(result, MPoint(-3, 0, 0));
+}
+
+TEST(TrailVertex, SidewaysMotionFollowsTheCurveThroughThePushedPreviousPosition) {
+    // Moving along X after a step along Y, across a normal along Y: f = 1/2, so with k = 1 the
+    // vertex lands at the curve's middle, (P + 2 P1 + X) / 4, where P1 is the previous position
+    // pushed one step along the mean direction (1, 1, 0) / sqrt 2.
+    const MPoint older(0, -1, 0), previous(0, 0, 0), current(1, 0, 0);
+    const MPoint result = trailVertex(current, previous, older, MFloatVector(0, 1, 0), kWhite,
+                                      weightForUnitK(), TrailSettings());
+    const double push = std::sqrt(0.5);
+    expectNearPoint(result, MPoint((2.0 * push + 1.0) / 4.0, 2.0 * push / 4.0, 0.0), 1e-7);
+}
+
+TEST(TrailVertex, AnyZeroFactorOfKLeavesTheVertexWhereItIs) {
+    const MPoint older(0.5, 0.25, -1), previous(1, 0.5, -0.5), current(3, -0.75, 0.125);
+    auto trailed = [&](const TrailSettings& settings, float weight, const MFloatVector& colour) {
+        return trailVertex(current, previous, older, MFloatVector(-1, 0, 0), colour, weight,
+                           settings);
+    };
+    TrailSettings noStrength, noScale, noEnvelope;
+    noStrength.strength = 0.0f;
+    noScale.scale = 0.0f;
+    noEnvelope.envelope = 0.0f;
+    expectNearPoint(trailed(noStrength, 1.0f, kWhite), current, 1e-12);
+    expectNearPoint(trailed(noScale, 1.0f, kWhite), current, 1e-12);
+    expectNearPoint(trailed(noEnvelope, 1.0f, kWhite), current, 1e-12);
+    expectNearPoint(trailed(TrailSettings(), 0.0f, kWhite), current, 1e-12);
+    expectNearPoint(trailed(TrailSettings(), 1.0f, MFloatVector(0, 0, 0)), current, 1e-12);
+    EXPECT_GT(current.distanceTo(trailed(TrailSettings(), 1.0f, kWhite)), 1.0) << "otherwise";
+}
+
+TEST(TrailVertex, TheThresholdComparesWeightTimesStrengthTimesDistance) {
+    // Moved 2 units against the normal with weight 0.5: weight * strength * distance = 1.
+    const MPoint older(4, 0, 0), previous(2, 0, 0), current(0, 0, 0);
+    const MFloatVector normal(1, 0, 0);
+    TrailSettings settings;
+    settings.threshold = 1.5f;
+    expectSamePoint(trailVertex(current, previous, older, normal, kWhite, 0.5f, settings), current);
+    settings.threshold = 1.0f; // equal: processed
+    EXPECT_GT(trailVertex(current, previous, older, normal, kWhite, 0.5f, settings).x, 0.25);
+    // With threshold 0 even a vertex whose product is negative is processed.
+    settings.threshold = 0.0f;
+    EXPECT_NE(trailVertex(current, previous, older, normal, kWhite, -0.5f, settings).x, 0.0);
+}
+
+TEST(TrailVertices, OneAndTwoThreadsGiveTheSameBitsAsTheSingleVertexStep) {
+    const unsigned int count = 10007;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coordinate(-5.0, 5.0);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    auto point = [&] { return MPoint(coordinate(random), coordinate(random), coordinate(random)); };
+    std::vector<MPoint> current(count), previous(count), older(count);
+    std::vector<MFloatVector> normals(count), noise(count);
+    std::vector<float> weights(count);
+    for (unsigned int i = 0; i < count; ++i) {
+        current[i] = point();
+        previous[i] = i % 17 == 0 ? current[i] : point();
+        older[i] = point();
+        normals[i] =
+            MFloatVector(unit(random) - 0.5f, unit(random) - 0.5f, unit(random) - 0.5f).normal();
+        noise[i] = MFloatVector(unit(random), unit(random), unit(random));
+        weights[i] = unit(random);
+    }
+    const TrailArrays arrays{current.data(), previous.data(), older.data(), normals.data(),
+                             noise.data(),   weights.data(),  count};
+    TrailSettings settings;
+    settings.threshold = 0.5f;
+    settings.scale = 1.5f;
+    settings.envelope = 0.75f;
+
+    std::vector<MPoint> oneThread(count), twoThreads(count);
+    const int threadsBefore = omp_get_max_threads();
+    omp_set_num_threads(1);
+    trailVertices(arrays, settings, oneThread.data());
+    omp_set_num_threads(2);
+    trailVertices(arrays, settings, twoThreads.data());
+    omp_set_num_threads(threadsBefore);
+
+    EXPECT_EQ(std::memcmp(oneThread.data(), twoThreads.data(), count * sizeof(MPoint)), 0);
+    unsigned int moved = 0;
+    for (unsigned int i = 0; i < count; ++i) {
+        const MPoint single = trailVertex(current[i], previous[i], older[i], normals[i], noise[i],
+                                          weights[i], settings);
+        ASSERT_EQ(std::memcmp(&single, &twoThreads[i], sizeof(MPoint)), 0) << i;
+        moved += !(single == current[i]);
+    }
+    EXPECT_GT(moved, count / 2) << "most vertices are above the threshold and trail";
+}

@@ -14,13 +14,16 @@ packages=(
   libstb-dev fonts-dejavu-core
   # Windows x64 cross build and its smoke test
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
+  # the showcase page, checked in a headless browser
+  chromium
 )
 
+# One query for all of them: a package not installed is missing from the list or not "ok installed".
+installed="$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$NF == "installed" && $(NF-1) == "ok" { print $1 }')" || true
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"

@@ -1,11 +1,10 @@
-#!/usr/bin/env bash
-# Every sign marker type in a grid, with labels, tail lines, a selected and a lead sign, drawn by
-# quillomar-view to OUT/signs.png.
-set -euo pipefail
-build="$1"
-out="$2"
-view="$build/bin/quillomar-view"
-plugin="$build/lib/quillomarPlugins.so"
-[ -f "$plugin" ] || cmake --build "$build" --target quillomarPlugins >/dev/null
-"$view" examples/signs.ma --plugin "$plugin" --size 1024x768 -o "$out/signs.png"
-echo "signs: $(cd "$out" && pwd)/signs.png"
+# The sign locator: every marker type in one viewport. Declares its pictures; see
+# scripts/showcase/declare.sh.
+section "Sign" "sign is a locator that marks a place in the scene with a marker shape in a \
+chosen colour, opacity and line width, with an optional label, a line to the label and a tail \
+line. Its draw colour follows the selection: white when selected, green when it is the lead."
+
+picture signs.png "examples/signs.ma through the stand-in viewport: every marker type (Circle to \
+Root, the control polygons of connected curves, None) with labels and tail lines; Star is drawn \
+selected (white) and Cube as the lead selection (green)." \
+    "$VIEW" examples/signs.ma --plugin "$PLUGINS" --size 1024x768 -o "$OUT/signs.png"

@@ -86,9 +86,10 @@ TEST_F(ReticleTest, MatrixAndTemplateChangesLeaveTheCopiesAlone) {
 }
 
 TEST_F(ReticleTest, DisabledDrawingReadsOnlyTheSwitchUntilItIsOnAgain) {
-    set(".displayCrosshair", 1);
     hostkit::Viewport viewport(kCamera, 320, 180);
     const long first = readsOfOneDraw(viewport);
+    // A new node reads its switches, line colour and apertures on its first draw.
+    EXPECT_EQ(first, 11 + 2 + kEveryDraw);
     set(".drawingEnabled", 0);
     // The switch is read on every draw while it is off, as the copies stay out of date.
     EXPECT_EQ(readsOfOneDraw(viewport), 1);

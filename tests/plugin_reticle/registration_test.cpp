@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,24 @@ std::vector<std::string> typesOf(const std::string& plugin) {
         if (type.plugin == plugin)
             names.push_back(type.name);
     return names;
+}
+
+// Loads the plug-in, leaves a reticle in the scene and unloads: prints what unloading reported
+// and what stayed registered, then ends the process (the plug-in cannot be unloaded any more).
+[[noreturn]] void unloadWithAReticleInTheScene() {
+    std::string error;
+    if (!hostkit::loadPlugin(kPlugin, &error) || hostkit::createNode("reticle").isNull()) {
+        std::fprintf(stderr, "setup failed: %s\n", error.c_str());
+        std::_Exit(1);
+    }
+    const bool unloaded = hostkit::unloadPlugin("quillomarPlugins");
+    std::string names;
+    for (const std::string& name : typesOf("quillomarPlugins"))
+        names += " " + name;
+    std::fprintf(stderr, "%s; registered:%s\n", unloaded ? "unloaded" : "still loaded",
+                 names.c_str());
+    std::fflush(stderr);
+    std::_Exit(0);
 }
 } // namespace
 
@@ -49,4 +69,11 @@ TEST(ReticleRegistration, TakenReticleIdIsReportedAtItsLineAndFailsTheLoad) {
     EXPECT_FALSE(hostkit::isPluginLoaded("quillomarPlugins"));
     EXPECT_TRUE(hostkit::isTypeRegistered("signIdTaker"));
     ASSERT_TRUE(hostkit::unloadPlugin(kIdTaker, &error)) << error;
+}
+
+TEST(ReticleRegistration, AReticleInUseStopsTheUnloadAtItsLineAfterTheEarlierRows) {
+    // Deregistration walks the table in registration order: only the reticle is left.
+    EXPECT_EXIT(unloadWithAReticleInTheScene(), testing::ExitedWithCode(0),
+                "^\nAPI error detected in src/pluginMain\\.cpp at line 55\n\\(kFailure\\)[^\n]*\n"
+                "still loaded; registered: reticle\n$");
 }

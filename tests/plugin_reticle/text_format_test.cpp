@@ -69,8 +69,9 @@ TEST(ReticleTextFormat, FormatsThatDoNotMatchTheirValuesNeverReachPrintf) {
         EXPECT_FALSE(safe(format, {kFormatText})) << format;
         EXPECT_EQ(text(format, "cam"), "Error") << format;
     }
-    const char* hostileForNumber[] = {"%s",   "%99999f", "%.99999f", "%255f", "%Lf",  "%hf", "%lld",
-                                      "%f%f", "%*.*f",   "%-*f",     "%I64d", "%1$f", "%+%"};
+    const char* hostileForNumber[] = {"%s",    "%99999f", "%.99999f", "%255f", "%Lf",
+                                      "%hf",   "%d",      "%i",       "%lld",  "%f%f",
+                                      "%*.*f", "%-*f",    "%I64d",    "%1$f",  "%+%"};
     for (const char* format : hostileForNumber) {
         EXPECT_FALSE(safe(format, {kFormatNumber})) << format;
         EXPECT_EQ(number(format, 35.0), "Error") << format;

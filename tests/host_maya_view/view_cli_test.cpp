@@ -82,6 +82,54 @@ TEST(QuillomarView, DrawsThroughPerspUnlessToldOtherwise) {
     EXPECT_GE(redAtTheMarker(persp, ""), 2);
 }
 
+TEST(QuillomarView, StatsShowWhatIsDrawnAndWhyNotAndVerboseListsEveryLoadLine) {
+    const std::string scene = viewtest::writeTempFile(
+        "cli_stats.ma", std::string(viewtest::kFixtureSceneText) +
+                            "createNode transform -n \"box\";\n"
+                            "createNode mesh -n \"boxShape\" -p \"box\";\n"
+                            "createNode polyCube -n \"cube\";\n"
+                            "connectAttr \"cube.out\" \"boxShape.i\";\n"
+                            "createNode transform -n \"lid\";\n"
+                            "createNode mesh -n \"lidShape\" -p \"lid\";\n"
+                            "createNode polyBevel3 -n \"bevel\";\n"
+                            "\tsetAttr \".f\" 0.5;\n"
+                            "connectAttr \"cube.out\" \"bevel.ip\";\n"
+                            "connectAttr \"bevel.out\" \"lidShape.i\";\n"
+                            "createNode transform -n \"off\";\n\tsetAttr \".v\" no;\n"
+                            "createNode mesh -n \"offShape\" -p \"off\";\n"
+                            "connectAttr \"cube.out\" \"offShape.i\";\n"
+                            "createNode transform -n \"odd\";\n"
+                            "\tsetAttr \".nothing\" 1;\n\tsetAttr \".none\" 2;\n");
+    const std::string out = viewtest::tempPath("cli_stats.%d.png");
+    const ToolRun run = runView(scene + " " + kPlugin + " --camera shotCam --size 40x30 " +
+                                "--frames 2:3 --stats -o " + out);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    for (const char* frame : {"2", "3"})
+        viewtest::tempPath(std::string("cli_stats.") + frame + ".png"); // removed at exit
+    for (const char* line :
+         {"frame 2, camera shotCam\n", "frame 3, camera shotCam\n",
+          "  meshes drawn: 1 (8 vertices, 6 faces)\n    |box|boxShape: 8 vertices, 6 faces\n",
+          "  meshes not drawn: 2\n",
+          "    |lid|lidShape: history through unknown node type 'polyBevel3'\n",
+          "    |off|offShape: hidden\n", "  locators drawn: 1\n", "  load messages: 3\n",
+          "    2 x warning: attributes the stand-in's 'transform' nodes do not have are skipped\n"})
+        EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
+    // Loading reports one line per kind with its count, or every line with --verbose.
+    EXPECT_NE(run.output.find("do not have are skipped (2 lines; --verbose lists them)"),
+              std::string::npos)
+        << run.output;
+    const ToolRun verbose = runView(scene + " " + kPlugin + " --size 40x30 --verbose -o " + out);
+    EXPECT_NE(verbose.output.find(":28: setAttr: warning: skipped: odd (transform) has no "
+                                  ".nothing\n"),
+              std::string::npos)
+        << verbose.output;
+    EXPECT_NE(verbose.output.find(":29: setAttr: warning: skipped: odd (transform) has no "
+                                  ".none\n"),
+              std::string::npos)
+        << verbose.output;
+    EXPECT_EQ(verbose.output.find("frame "), std::string::npos); // stats only when asked
+}
+
 TEST(QuillomarView, FramesGoToNumberedFiles) {
     const std::string pattern = viewtest::tempPath("cli_frame.%04d.png");
     for (const char* frame : {"0003", "0004", "0005"})

@@ -1,6 +1,7 @@
 // quillomar-view: draws a scene's viewport the way Maya's legacy viewport would and writes PNGs.
 #include "contact_sheet.h"
 #include "view_options.h"
+#include "view_stats.h"
 
 #include <hostkit/host.h>
 #include <hostkit/viewport.h>
@@ -63,17 +64,26 @@ void writeImage(const quillomar::Image& image, const std::string& path) {
     std::cout << "wrote " << path << "\n";
 }
 
-void drawFrame(hostkit::Viewport& viewport, int frame) {
+// With --stats: what a heads-up display shows for the frame just drawn.
+void printStats(const ViewOptions& options, const std::string& camera) {
+    if (options.stats)
+        std::cout << quillomar_view::formatFrameStats(quillomar_view::gatherFrameStats(camera));
+}
+
+void drawFrame(hostkit::Viewport& viewport, int frame, const ViewOptions& options,
+               const std::string& camera) {
     MAnimControl::setCurrentTime(MTime(frame, MTime::uiUnit()));
     viewport.draw();
+    printStats(options, camera);
 }
 
 // Every frame in turn, so that history-dependent nodes see the frames in order.
-void drawContactSheet(hostkit::Viewport& viewport, const ViewOptions& options) {
+void drawContactSheet(hostkit::Viewport& viewport, const ViewOptions& options,
+                      const std::string& camera) {
     quillomar_view::ContactSheet sheet(options.sheetColumns, options.sheetRows, options.width,
                                        options.height);
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        drawFrame(viewport, frame);
+        drawFrame(viewport, frame, options, camera);
         sheet.place(frame - options.firstFrame, viewport.image());
     }
     writeImage(sheet.image(), quillomar_view::framePath(options.output, options.firstFrame));
@@ -81,6 +91,7 @@ void drawContactSheet(hostkit::Viewport& viewport, const ViewOptions& options) {
 
 void run(const ViewOptions& options) {
     loadPlugins(options.plugins);
+    hostkit::setLoadReportsEveryLine(options.verbose);
     openScene(options.scene);
     const std::string camera = options.camera.empty() ? defaultCamera() : options.camera;
     hostkit::Viewport viewport(camera, options.width, options.height);
@@ -88,14 +99,15 @@ void run(const ViewOptions& options) {
     if (!options.hasFrames) {
         viewport.draw();
         writeImage(viewport.image(), options.output);
+        printStats(options, camera);
         return;
     }
     if (options.sheetColumns > 0) {
-        drawContactSheet(viewport, options);
+        drawContactSheet(viewport, options, camera);
         return;
     }
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        drawFrame(viewport, frame);
+        drawFrame(viewport, frame, options, camera);
         writeImage(viewport.image(), quillomar_view::framePath(options.output, frame));
     }
 }

@@ -142,6 +142,10 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
             if (style != "shaded" && style != "wireframe")
                 throw UsageError("bad style \"" + style + "\": expected shaded or wireframe");
             o.shaded = style == "shaded";
+        } else if (a == "--stats") {
+            o.stats = true;
+        } else if (a == "--verbose") {
+            o.verbose = true;
         } else if (!a.empty() && a[0] == '-') {
             throw UsageError("unknown option " + a);
         } else if (o.scene.empty()) {
@@ -177,7 +181,7 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
 const char* usageText() {
     return "usage: quillomar-view SCENE.ma [--plugin LIB]... [--camera NAME] [--size WxH]\n"
            "                      [--frames A:B [--contact-sheet CxR]]\n"
-           "                      [--style shaded|wireframe] -o OUT.png\n"
+           "                      [--style shaded|wireframe] [--stats] [--verbose] -o OUT.png\n"
            "\n"
            "Loads each plug-in library the way Maya does, opens the scene, draws the camera's\n"
            "viewport (the ground grid, the meshes, then every locator) and writes a PNG.\n"
@@ -193,6 +197,11 @@ const char* usageText() {
            "                   top-left), each tile --size large, unused tiles black; e.g.\n"
            "                   --frames 1:12 --contact-sheet 4x3 --size 320x240 -o sheet.png\n"
            "  --style S        shaded (default) or wireframe meshes\n"
+           "  --stats          per frame, what a heads-up display shows: meshes drawn (with\n"
+           "                   their vertices and faces) and not drawn (with why), locators\n"
+           "                   drawn, and the scene's load messages counted by kind\n"
+           "  --verbose        list every line the scene's loading reports (default: one line\n"
+           "                   per kind of message, with its count)\n"
            "  -o OUT.png       output file\n"
            "  -h, --help       this text\n";
 }

@@ -27,6 +27,8 @@ struct ViewOptions {
     // With --contact-sheet: the frames tiled into one picture of this many columns and rows.
     int sheetColumns = 0;
     int sheetRows = 0;
+    bool stats = false;   // print what a heads-up display would show, per frame
+    bool verbose = false; // list every line loading reports, not one per kind
 };
 
 // Throws UsageError.

@@ -108,7 +108,8 @@ MStatus Graph::deleteNode(const MObject& object) {
         return MS::kInvalidParameter;
     for (const NodeCallback& callback : removedCallbacks)
         callback(object);
-    for (std::size_t k = connections_.size(); k-- > 0;) {
+    const bool connected = !connectionsInto(node).empty() || !connectionsOutOf(node).empty();
+    for (std::size_t k = connected ? connections_.size() : 0; k-- > 0;) {
         // Breaking one connection may remove others (elements deleted on disconnect).
         if (k >= connections_.size())
             continue;
@@ -116,6 +117,8 @@ MStatus Graph::deleteNode(const MObject& object) {
         if (c.source.node == object || c.destination.node == object)
             breakConnection(k, false);
     }
+    into_.erase(node);
+    outOf_.erase(node);
     nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), object), nodes_.end());
     auto& named = byName_[node->name];
     named.erase(std::remove(named.begin(), named.end(), node), named.end());
@@ -189,10 +192,23 @@ Value* Graph::evaluate(const PlugPath& raw, bool create) {
     return resolve(path, create);
 }
 
+const std::vector<Connection>& Graph::connectionsInto(const Node* node) const {
+    static const std::vector<Connection> none;
+    auto it = into_.find(node);
+    return it == into_.end() ? none : it->second;
+}
+
+const std::vector<Connection>& Graph::connectionsOutOf(const Node* node) const {
+    static const std::vector<Connection> none;
+    auto it = outOf_.find(node);
+    return it == outOf_.end() ? none : it->second;
+}
+
 void Graph::pullConnections(Node* node, const PlugPath& path) {
-    for (std::size_t k = 0; k < connections_.size(); ++k) {
-        const Connection c = connections_[k];
-        if (c.destination.nodePtr() != node || !relatedPlugs(normalized(c.destination), path))
+    // A copy: evaluating a source may connect or disconnect.
+    const std::vector<Connection> incoming = connectionsInto(node);
+    for (const Connection& c : incoming) {
+        if (!relatedPlugs(normalized(c.destination), path))
             continue;
         Value* source = evaluate(c.source, true);
         Value* destination = resolve(c.destination, true);
@@ -248,11 +264,10 @@ void Graph::changedFrom(Node* node, const Attribute* attr,
             changedFrom(node, out, visited);
         }
     }
-    for (std::size_t k = 0; k < connections_.size(); ++k) {
-        const Connection& c = connections_[k];
-        if (c.source.nodePtr() == node && c.source.attrPtr()->isRelatedTo(attr))
+    const std::vector<Connection> outgoing = connectionsOutOf(node);
+    for (const Connection& c : outgoing)
+        if (c.source.attrPtr()->isRelatedTo(attr))
             changedFrom(c.destination.nodePtr(), c.destination.attrPtr(), visited);
-    }
 }
 
 // ---- connections -------------------------------------------------------------------------------
@@ -314,8 +329,7 @@ MStatus Graph::connect(const PlugPath& source, const PlugPath& destination, bool
     }
     if (!compatible(source, destination, error))
         return MS::kInvalidParameter;
-    for (std::size_t k = 0; k < connections_.size(); ++k) {
-        const Connection& c = connections_[k];
+    for (const Connection& c : connectionsInto(dstNode)) {
         if (!(c.destination == destination))
             continue;
         if (c.source == source) {
@@ -328,11 +342,19 @@ MStatus Graph::connect(const PlugPath& source, const PlugPath& destination, bool
                             plugName(c.source, true, true));
             return MS::kFailure;
         }
-        breakConnection(k, false);
+        const Connection replaced = c;
+        for (std::size_t k = 0; k < connections_.size(); ++k)
+            if (connections_[k].destination == replaced.destination &&
+                connections_[k].source == replaced.source) {
+                breakConnection(k, false);
+                break;
+            }
         break;
     }
     resolve(destination, true);
     connections_.push_back({source, destination});
+    into_[dstNode].push_back(connections_.back());
+    outOf_[srcNode].push_back(connections_.back());
     MPlug srcPlug = plugFor(source);
     MPlug dstPlug = plugFor(destination);
     if (srcNode->user)
@@ -355,6 +377,14 @@ void Graph::breakConnection(std::size_t index, bool keepValue) {
     connections_.erase(connections_.begin() + static_cast<std::ptrdiff_t>(index));
     Node* srcNode = c.source.nodePtr();
     Node* dstNode = c.destination.nodePtr();
+    for (auto* index : {&into_, &outOf_}) {
+        auto& list = (*index)[index == &into_ ? dstNode : srcNode];
+        for (auto it = list.begin(); it != list.end(); ++it)
+            if (it->source == c.source && it->destination == c.destination) {
+                list.erase(it);
+                break;
+            }
+    }
     MPlug srcPlug = plugFor(c.source);
     MPlug dstPlug = plugFor(c.destination);
     if (srcNode && srcNode->alive && srcNode->user)

@@ -71,9 +71,15 @@ private:
                      std::set<std::pair<Node*, const Attribute*>>& visited);
     void breakConnection(std::size_t index, bool keepValue);
 
+    // Index of connections_ by the nodes at their ends, so that reading or changing a plug looks
+    // only at its own node's connections (copies; kept in step by connect and breakConnection).
+    const std::vector<Connection>& connectionsInto(const Node* node) const;
+    const std::vector<Connection>& connectionsOutOf(const Node* node) const;
+
     std::vector<MObject> nodes_;
     std::unordered_map<std::string, std::vector<Node*>> byName_;
     std::vector<Connection> connections_;
+    std::unordered_map<const Node*, std::vector<Connection>> into_, outOf_;
 };
 
 // The plug handed to compute for this path.

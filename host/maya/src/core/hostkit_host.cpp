@@ -55,14 +55,10 @@ MStatus fail(MStatus* status, MStatus value) {
     return value;
 }
 
-// Resolves "node.attr..." into a plug path.
-bool parsePlug(const std::string& text, PlugPath& path) {
-    const std::size_t dot = text.find('.');
-    if (dot == std::string::npos)
-        return false;
-    Node* node = Graph::instance().findNode(text.substr(0, dot));
+// Resolves "attr[2].child..." on a node into a plug path.
+bool parseAttributePath(Node* node, const std::string& text, PlugPath& path) {
     std::vector<Segment> segments;
-    if (!node || !splitSegments(text.substr(dot + 1), segments))
+    if (!node || !node->alive || !splitSegments(text, segments))
         return false;
     Attribute* attr = node->findAttribute(segments.front().name);
     if (!attr)
@@ -92,6 +88,15 @@ bool parsePlug(const std::string& text, PlugPath& path) {
     return true;
 }
 
+// Resolves "node.attr..." into a plug path.
+bool parsePlug(const std::string& text, PlugPath& path) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos)
+        return false;
+    return parseAttributePath(Graph::instance().findNode(text.substr(0, dot)), text.substr(dot + 1),
+                              path);
+}
+
 MStatus withPlug(const std::string& text, PlugPath& path) {
     return parsePlug(text, path) ? MS::kSuccess : MS::kInvalidParameter;
 }
@@ -103,6 +108,16 @@ bool isNumber(const Value& value) {
 }
 
 } // namespace
+
+namespace mcore {
+
+MPlug plugOn(const MObject& node, const std::string& attributePath) {
+    PlugPath path;
+    return parseAttributePath(nodeOf(node), attributePath, path) ? MPlugAccess::make(path)
+                                                                 : MPlug();
+}
+
+} // namespace mcore
 
 namespace hostkit {
 

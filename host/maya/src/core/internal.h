@@ -111,6 +111,9 @@ struct NamePolicy {
 void setNamePolicy(NamePolicy policy);
 // Nodes whose own (short) name is `name`, oldest first.
 std::vector<MObject> nodesWithName(const std::string& name);
+// The plug "attr[2].child" names on a node (null when there is none), without looking the node
+// up by name.
+MPlug plugOn(const MObject& node, const std::string& attributePath);
 
 class NodeExtension {
 public:
@@ -138,6 +141,12 @@ void setHostEvaluator(const MObject& attribute, HostEvaluator evaluator);
 // as a mesh's vertex list.
 void forEachElement(const MArrayDataHandle& array,
                     const std::function<void(unsigned int, MDataHandle&)>& visit);
+
+// Writes numbers into elements first, first + 1, ... of an array plug whose elements are
+// numbers or numeric compounds, each element taking one number per leaf in child order, with
+// one change notification for the lot: how scene files set long vertex lists. Fails, changing
+// nothing, for other arrays and when the numbers do not fill whole elements.
+MStatus setArrayNumbers(const MPlug& array, unsigned int first, const std::vector<double>& numbers);
 
 // Marks a plug as changed (dirtying what it affects downstream) without setting it, e.g. when
 // the host changed state a node's compute reads.

@@ -1,6 +1,7 @@
 // The extension points other parts of the host use (internal.h).
 #include "graph.h"
 #include "internal.h"
+#include "plug_io.h"
 #include "px_node_access.h"
 
 using namespace mcore;
@@ -66,6 +67,11 @@ void addSceneResetHook(std::function<void()> hook) {
 void setHostEvaluator(const MObject& attribute, HostEvaluator evaluator) {
     if (const Attribute* attr = attributeOf(attribute))
         Graph::instance().evaluators[attr] = std::move(evaluator);
+}
+
+MStatus setArrayNumbers(const MPlug& array, unsigned int first,
+                        const std::vector<double>& numbers) {
+    return writeArrayNumbers(MPlugAccess::path(array), first, numbers);
 }
 
 void markChanged(const MPlug& plug) {

@@ -94,4 +94,52 @@ MStatus writePlug(const PlugPath& raw, const std::function<bool(Value&)>& write)
     return MS::kSuccess;
 }
 
+namespace {
+
+// The numeric leaves of an element attribute, in child order; empty if it has others.
+std::vector<const Attribute*> numericLeaves(const Attribute* attr) {
+    std::vector<const Attribute*> leaves;
+    const std::vector<const Attribute*> single{attr};
+    std::vector<const Attribute*> children;
+    for (const MObject& child : attr->children)
+        children.push_back(attributeOf(child));
+    for (const Attribute* leaf : attr->isCompound() ? children : single) {
+        if (!leaf || leaf->isCompound() || leaf->isArray())
+            return {};
+        const LeafKind kind = leafKind(*leaf);
+        if (kind == LeafKind::Data || kind == LeafKind::Matrix || kind == LeafKind::FloatMatrix)
+            return {};
+        leaves.push_back(leaf);
+    }
+    return leaves;
+}
+
+} // namespace
+
+MStatus writeArrayNumbers(const PlugPath& raw, unsigned int first,
+                          const std::vector<double>& numbers) {
+    Graph& graph = Graph::instance();
+    const PlugPath path = normalized(raw);
+    Node* node = path.nodePtr();
+    const Attribute* attr = path.attrPtr();
+    if (!node || !attr || !path.isArrayPlug() || isInternal(attr) || !attr->flags.writable)
+        return MS::kInvalidParameter;
+    const std::vector<const Attribute*> leaves = numericLeaves(attr);
+    if (leaves.empty() || numbers.size() % leaves.size() != 0)
+        return MS::kInvalidParameter;
+    Value* array = graph.resolve(path, true);
+    if (!array)
+        return MS::kFailure;
+    const size_t count = numbers.size() / leaves.size();
+    for (size_t k = 0; k < count; ++k) {
+        Value* element = array->element(first + static_cast<unsigned int>(k), true);
+        for (size_t i = 0; i < leaves.size(); ++i) {
+            Value* leaf = attr->isCompound() ? element->children[i].get() : element;
+            setNumeric(*leaf, leaves[i]->clamp(numbers[k * leaves.size() + i]));
+        }
+    }
+    graph.changed(node, attr);
+    return MS::kSuccess;
+}
+
 } // namespace mcore

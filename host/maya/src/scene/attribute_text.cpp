@@ -301,6 +301,37 @@ MStatus setPlugFromWords(const MPlug& plug, const std::string& type,
     return MS::kSuccess;
 }
 
+bool arrayNumbersFromWords(const MPlug& element, const std::vector<std::string>& words,
+                           std::vector<double>& numbers) {
+    std::vector<MPlug> leaves;
+    if (isTyped(element.attribute()) || !collectLeaves(element, leaves) || leaves.empty() ||
+        words.size() % leaves.size() != 0)
+        return false;
+    std::vector<Leaf> kinds;
+    std::vector<UnitKind> units;
+    for (const MPlug& leaf : leaves) {
+        kinds.push_back(leafOf(leaf.attribute()));
+        units.push_back(unitKindOf(leaf.attribute()));
+        if (kinds.back() == Leaf::Time || kinds.back() == Leaf::Other)
+            return false;
+    }
+    numbers.resize(words.size());
+    for (size_t i = 0; i < words.size(); ++i) {
+        const size_t k = i % leaves.size();
+        bool flag = false;
+        int integer = 0;
+        if (kinds[k] == Leaf::Bool && parseBool(words[i], flag))
+            numbers[i] = flag ? 1.0 : 0.0;
+        else if (kinds[k] == Leaf::Int && parseInt(words[i], integer))
+            numbers[i] = integer;
+        else if (kinds[k] == Leaf::Int || !parseDouble(words[i], numbers[i]))
+            return false;
+        else
+            numbers[i] = toInternal(units[k], numbers[i]);
+    }
+    return true;
+}
+
 size_t valueWordCount(const MPlug& plug) {
     MObject a = plug.attribute();
     std::vector<MPlug> leaves;

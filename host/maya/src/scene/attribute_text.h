@@ -22,6 +22,11 @@ MStatus setPlugFromWords(const MPlug& plug, const std::string& type,
 // face list (Maya writes -type only on the first line of a long list); else empty.
 std::string impliedDataType(const MPlug& plug);
 
+// Numbers for consecutive elements shaped like `element` (numbers or numeric compounds), read
+// from all the words and converted to the host's units; false if a word does not fit.
+bool arrayNumbersFromWords(const MPlug& element, const std::vector<std::string>& words,
+                           std::vector<double>& numbers);
+
 // Number of words a plain (untyped) value of the plug takes; 0 for typed data.
 size_t valueWordCount(const MPlug& plug);
 

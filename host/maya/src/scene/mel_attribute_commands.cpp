@@ -1,4 +1,5 @@
 // setAttr, getAttr, addAttr, connectAttr, disconnectAttr.
+#include "core/internal.h"
 #include "scene/attribute_text.h"
 #include "scene/mel_commands.h"
 #include "scene/dag_names.h"
@@ -42,24 +43,27 @@ PlugLookup lookUpPlug(const std::string& name, MelSession& session, std::string&
         error = "No object matches name: " + name;
         return found;
     }
-    const std::string full = resolvePlugName(name, session);
+    // The node: the current one for ".attr", else looked up by name.
+    const std::string full = relative ? name : resolvePlugName(name, session);
     const size_t dot = full.find('.');
-    const std::string nodeName = full.substr(0, dot);
-    const std::vector<MObject> nodes = nodesNamed(nodeName);
-    if (nodes.size() != 1) {
-        if (nodes.empty() && !name.empty() && name[0] == ':')
-            return missingDefault(name.substr(0, name.find('.')));
-        error = nodes.empty() ? "No object matches name: " + name : ambiguityError(nodeName, nodes);
-        return found;
+    if (relative) {
+        found.node = session.current;
+    } else {
+        const std::string nodeName = full.substr(0, dot);
+        const std::vector<MObject> nodes = nodesNamed(nodeName);
+        if (nodes.size() != 1) {
+            if (nodes.empty() && !name.empty() && name[0] == ':')
+                return missingDefault(name.substr(0, name.find('.')));
+            error =
+                nodes.empty() ? "No object matches name: " + name : ambiguityError(nodeName, nodes);
+            return found;
+        }
+        found.node = nodes.front();
     }
-    found.node = nodes.front();
     const std::string attribute = dot == std::string::npos ? "" : full.substr(dot);
-    MStatus status;
-    MPlug plug = hostkit::findPlug(uniqueNameOf(found.node) + attribute, &status);
-    if (status && !plug.isNull()) {
-        found.plug = plug;
+    found.plug = attribute.empty() ? MPlug() : mcore::plugOn(found.node, attribute.substr(1));
+    if (!found.plug.isNull())
         return found;
-    }
     found.onPlaceholder = isPlaceholder(found.node);
     if (!found.onPlaceholder && !attribute.empty()) {
         const std::string type = MFnDependencyNode(found.node).typeName().asChar();
@@ -123,6 +127,13 @@ MStatus setAttr(const MelArgs& args, MelSession& session, MelResult&, std::strin
             error = arrayName + " is not an array";
             return MS::kInvalidParameter;
         }
+        // Long lists of numbers (vertices, UVs, tweaks) go in at once.
+        std::vector<double> numbers;
+        const MPlug sample = found.plug.elementByLogicalIndex(first);
+        if (arrayNumbersFromWords(sample, values, numbers) &&
+            numbers.size() == valueWordCount(sample) * (last - first + 1) &&
+            mcore::setArrayNumbers(found.plug, first, numbers))
+            return MS::kSuccess;
         for (unsigned i = first; i <= last; ++i)
             plugs.push_back(found.plug.elementByLogicalIndex(i));
     } else {

@@ -81,7 +81,9 @@ MStatus createNode(const MelArgs& args, MelSession& session, MelResult& result,
         activeSelection().clear();
         activeSelection().add(created.node);
     }
-    result.strings.push_back(nameOf(created.node));
+    // A scene file has no use for the name (and working out a unique one costs).
+    if (!session.readingFile)
+        result.strings.push_back(nameOf(created.node));
     return MS::kSuccess;
 }
 

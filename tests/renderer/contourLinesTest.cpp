@@ -44,17 +44,22 @@ double coverageDown(rayhost::ColorImage& image, int x) {
 }
 
 TEST(ContourLines, CoverageAcrossAStraightLineAddsUpToItsWidth) {
-    for (const double width : {0.4, 1.0, 3.0, 4.6}) {
-        std::vector<ContourPoint> row;
-        for (int x = 0; x < 30; ++x) {
-            row.push_back(below(x, 9, width));
+    // Centred on the boundary between two rows of pixels, and through a row's centres.
+    for (const double offset : {0.0, 0.5}) {
+        for (const double width : {0.4, 1.0, 3.0, 4.6}) {
+            std::vector<ContourPoint> row;
+            for (int x = 0; x < 30; ++x) {
+                row.push_back(below(x, 9, width));
+                row.back().y += offset;
+            }
+            rayhost::ColorImage image = white(30, 20);
+            rayhost::drawLines(rayhost::joinContourPoints(row), image);
+            EXPECT_NEAR(coverageDown(image, 15), width, 1e-5) << width << " " << offset;
+            // The row the line's centre lies in or next to is covered up to the line's width.
+            const double covered = offset == 0 ? std::min(width / 2, 1.0) : std::min(width, 1.0);
+            EXPECT_NEAR(image.at(15, 9 + (offset == 0 ? 0 : 1)).r, 1 - covered, 1e-5);
+            EXPECT_EQ(image.at(15, 9).b, 1.0f);
         }
-        rayhost::ColorImage image = white(30, 20);
-        rayhost::drawLines(rayhost::joinContourPoints(row), image);
-        EXPECT_NEAR(coverageDown(image, 15), width, 1e-5) << width;
-        // Row 9 lies between the line's centre and half a pixel above it.
-        EXPECT_NEAR(image.at(15, 9).r, 1 - std::min(width / 2, 1.0), 1e-5);
-        EXPECT_EQ(image.at(15, 9).b, 1.0f);
     }
 }
 

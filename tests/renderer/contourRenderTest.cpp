@@ -111,6 +111,23 @@ TEST_F(ContourRenderTest, LinesBehindASeeThroughSurfaceNeedTheirLevel) {
     EXPECT_EQ(horizonInsideBall(), 191);
 }
 
+TEST_F(ContourRenderTest, SamplesOfAPixelAreAveraged) {
+    // A red square whose right edge runs through the middle of pixel column 1 of a 4 x 4 image:
+    // with 2 x 2 samples per pixel, half of that column's samples hit it.
+    rayhost::Mesh square;
+    square.vertices = {{-10, -10, 0}, {-0.25, -10, 0}, {-0.25, 10, 0}, {-10, 10, 0}};
+    square.triangles = {{0, 1, 2}, {0, 2, 3}};
+    place("square", square, material("red", {1, 0, 0, 1}), 0, {{0, 0, -1}, {}, 1});
+    scene.camera = {{0, 0, 0}, {0, 0, -1}, {0, 1, 0}, 90};
+    settings.width = settings.height = 4;
+    settings.samples = 1;
+    const quillomar::Image image = rayhost::render(network, scene, settings);
+    EXPECT_EQ(image.pixel(0, 2)[0], 255);
+    EXPECT_EQ(image.pixel(1, 2)[0], 128);
+    EXPECT_EQ(image.pixel(1, 2)[3], 128); // half the background's alpha 0
+    EXPECT_EQ(image.pixel(2, 2)[3], 0);
+}
+
 TEST_F(ContourRenderTest, StoreThatWritesTooLargeAnInfoStopsTheRender) {
     const std::size_t white = material("white", {1, 1, 1, 1});
     place("wall", rayhost::Plane{}, white, 0, {{0, 0, -3}, {90, 0, 0}, 1});

@@ -163,6 +163,15 @@ TEST(RayCaster, InstancesPlaceOneObjectScaledRotatedAndMoved) {
     ASSERT_TRUE(caster.nearest({{-5.5, 1.2, 10}, {0, 0, -1}}, hit));
     EXPECT_EQ(hit.instance, 1u);
     EXPECT_FALSE(caster.nearest({{-4.5, 1.2, 10}, {0, 0, -1}}, hit));
+
+    // Turned about x first, then y: (1, 0, 0) goes to (0, 0, -1) and (0, 1, 0) to (1, 0, 0), so
+    // the triangle lies flat, seen from above (the camera sits at z = 10).
+    SceneBuilder turned;
+    turned.place("t", triangle, {}, {90, 90, 0});
+    const RayCaster above(turned.scene, 64, 64);
+    ASSERT_TRUE(above.nearest({{0.2, 5, -10.2}, {0, -1, 0}}, hit));
+    expectNear(hit.point, {0.2, 0, -10.2}, 1e-9);
+    EXPECT_FALSE(above.nearest({{-0.2, 5, -10.2}, {0, -1, 0}}, hit));
 }
 
 TEST(RayCaster, ContinuedRayLeavesItsSurfaceAndFindsWhatLiesBehind) {

@@ -143,6 +143,48 @@ TEST(RenderTool, ContourRenderIsTheSameFromOneAndFourThreads) {
     EXPECT_TRUE(one.rgba == four.rgba);
 }
 
+TEST(RenderTool, ColourContrastComparesWithTheOptionsThresholds) {
+    // A checker wall of greys 0.3 and 0.7 facing the camera; the contrast function compares
+    // colours, so its lines follow the checker where 0.4 exceeds the options' thresholds.
+    const std::string scene = R"(shader store contourStore
+shader contrast contourContrast
+set contrast.colorContrast 1
+contour store store
+contour contrast contrast
+shader line contourShader
+shader tiles uvChecker
+set tiles.color1 0.3 0.3 0.3
+set tiles.color2 0.7 0.7 0.7
+set tiles.repeats 1
+shader wallShader contourMltShader
+connect wallShader.color tiles
+set wallShader.contourColor 1 0 0
+set wallShader.widthMin 5
+set wallShader.widthMax 5
+material wall wallShader line
+object board plane
+instance wall board wall
+rotate wall 90 0 0
+translate wall 0.5 0.5 0
+)";
+    const auto linesOnTheChecker = [&](const char* thresholds) {
+        const std::string path =
+            writeScene("checker.scene", scene + "option contrast " + thresholds + "\n");
+        const std::string png = ::testing::TempDir() + "checker.png";
+        const ToolRun run = runTool(path + " -o " + png + " --size 64x64 --threads 2");
+        EXPECT_EQ(run.status, 0) << run.output;
+        quillomar::Image image;
+        EXPECT_TRUE(quillomar::readPng(png, image));
+        int red = 0;
+        for (int i = 0; i + 3 < static_cast<int>(image.rgba.size()); i += 4) {
+            red += image.rgba[i] > 200 && image.rgba[i + 1] < 50;
+        }
+        return red;
+    };
+    EXPECT_EQ(linesOnTheChecker("0.5 0.5 0.5"), 0);
+    EXPECT_GT(linesOnTheChecker("0.5 0.3 0.5"), 64); // green alone exceeds its threshold
+}
+
 TEST(RenderTool, BadInputGetsAClearErrorAndNoImage) {
     const struct {
         std::string scene;

@@ -125,8 +125,7 @@ miBoolean SceneShading::traceTransparent(miColor* result, miState* state) const 
         return miFALSE;
     }
     const Ray ray{fromMiVector(state->point), normalized(fromMiVector(state->dir))};
-    const StartSurface from{
-        static_cast<std::size_t>((state->instance - SceneTags::instance(0)) / 2), state->pri_idx};
+    const StartSurface from{SceneTags::instanceIndex(state->instance), state->pri_idx};
     SurfaceHit hit;
     if (!caster_.nearest(ray, hit, &from)) {
         *result = scene_.background;

@@ -104,6 +104,8 @@ struct SceneTags {
     static constexpr miTag camera = 1;
     static miTag material(std::size_t index) { return static_cast<miTag>(2 + 2 * index); }
     static miTag instance(std::size_t index) { return static_cast<miTag>(3 + 2 * index); }
+    // The index of the instance with that tag (meaningless for other tags).
+    static std::size_t instanceIndex(miTag tag) { return (tag - 3) / 2; }
     static miTag shader(InstanceId id) { return static_cast<miTag>(0x10000 + id); }
 };
 

@@ -21,7 +21,8 @@ void setTransparencyTracer(TransparencyTracer tracer);
 
 miBoolean traceTransparent(miColor* result, miState* state);
 
-// Installs a tracer for its lifetime and puts back the one installed before.
+// Installs a tracer for its lifetime and puts back the one installed before; scopes must end in
+// the reverse order of their start.
 class TracerScope {
 public:
     explicit TracerScope(TransparencyTracer tracer);

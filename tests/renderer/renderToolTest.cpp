@@ -213,6 +213,7 @@ TEST(RenderTool, BadInputGetsAClearErrorAndNoImage) {
          "", "either a shader output or objects", 1},
         {"option samples 4\n", "", "bad15.scene:1: \"4\" is not a whole number from 0 to 3", 1},
         {"camera fov 180\n", "", "bad16.scene:1: a field of view", 1},
+        {"option depth 17\n", "", "bad17.scene:1: \"17\" is not a whole number from 0 to 16", 1},
     };
     int index = 0;
     for (const auto& c : cases) {

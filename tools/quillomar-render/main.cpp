@@ -58,7 +58,7 @@ A ray-cast scene instead has objects placed by instances (names refer to earlier
   contour contrast NAME              the contrast function between neighbouring samples
   option contrast R G B              the options' colour contrast thresholds (default 0.1)
   option samples N                   2^N x 2^N samples per pixel, N 0..3 (default 0)
-  option depth N                     surfaces a ray may pass through, 0..64 (default 6)
+  option depth N                     surfaces a ray may pass through, 0..16 (default 6)
   background R G B [A]               what rays that hit nothing see (default 0 0 0 0)
 Contour widths are percentages of the smaller image side: 1.0 at 700x500 is 5 pixels.
 )";

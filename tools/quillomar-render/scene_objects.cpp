@@ -237,7 +237,7 @@ void ObjectStatements::option(const Words& words) {
         options_.samples = integer(words[2], 0, 3);
     } else if (what == "depth") {
         expectCount(words, 3, "option depth N");
-        options_.traceDepth = integer(words[2], 0, 64);
+        options_.traceDepth = integer(words[2], 0, 16);
     } else {
         throw SceneError("usage: option contrast R G B | samples N | depth N");
     }

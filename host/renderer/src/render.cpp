@@ -42,8 +42,8 @@ void checkSettings(const RenderSettings& settings) {
     if (settings.samples < 0 || settings.samples > 3) {
         throw std::invalid_argument("samples must be 0..3 (1 to 64 samples per pixel)");
     }
-    if (settings.traceDepth < 0 || settings.traceDepth > 64) {
-        throw std::invalid_argument("trace depth must be 0..64");
+    if (settings.traceDepth < 0 || settings.traceDepth > 16) {
+        throw std::invalid_argument("trace depth must be 0..16");
     }
 }
 

@@ -19,7 +19,7 @@ struct RenderSettings {
     miColor contrast = {0.1f, 0.1f, 0.1f, 0.1f}; // the options' colour contrast
     // Scene renders only:
     int samples = 0;    // 2^samples x 2^samples eye samples per pixel, 0..3
-    int traceDepth = 6; // surfaces a ray may pass through by mi_trace_transparent, 0..64
+    int traceDepth = 6; // surfaces a ray may pass through by mi_trace_transparent, 0..16
 };
 
 // Throws std::invalid_argument for sizes outside 1..16384, thread counts outside 1..256, and

@@ -227,3 +227,10 @@ TEST_F(MayaScene, SkippedLinesAreSummarisedByKindOrListedOneByOne) {
               std::string::npos)
         << everyLine;
 }
+
+TEST_F(MayaScene, TheTimeAFileWasSavedAtIsTheSceneTime) {
+    openText(tempPath("time.ma"), "select -ne :time1;\n\tsetAttr \".o\" 41;\n");
+    EXPECT_EQ(hostkit::currentTime(), 41.0);
+    mel("currentTime 7");
+    EXPECT_EQ(number("time1.o"), 7.0);
+}

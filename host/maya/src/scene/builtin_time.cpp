@@ -5,6 +5,7 @@
 #include "scene/scene_time.h"
 
 #include <hostkit/host.h>
+#include <maya/MDataHandle.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnUnitAttribute.h>
 #include <maya/MPlug.h>
@@ -23,11 +24,19 @@ MStatus TimeNode::initialize() {
     outTime = fn.create("outTime", "o", MTime(1.0, MTime::uiUnit()));
     fn.setStorable(true);
     fn.setKeyable(true);
+    fn.setInternal(true);
     // The time before any warp; scene files store it, nothing here reads it.
     MObject unwarped = fn.create("unwarpedTime", "unw", MTime(1.0, MTime::uiUnit()));
     fn.setStorable(true);
     addAttribute(unwarped);
     return addAttribute(outTime);
+}
+
+// The value is stored as usual; the scene's time follows it.
+bool TimeNode::setInternalValue(const MPlug& plug, const MDataHandle& handle) {
+    if (plug == outTime && thisMObject() == sceneTimeNode())
+        followTimeNode(handle.asTime());
+    return false;
 }
 
 void registerTimeType() {

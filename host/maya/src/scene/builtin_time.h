@@ -12,6 +12,8 @@ public:
 
     static void* creator();
     static MStatus initialize();
+    // Setting the scene's time node's outTime sets the scene's time, as in Maya.
+    bool setInternalValue(const MPlug& plug, const MDataHandle& handle) override;
 };
 
 void registerTimeType();

@@ -141,6 +141,11 @@ bool TransformNode::inheritsTransform(const MObject& node) {
     return MPlug(node, channels().inheritsTransform).asBool();
 }
 
+MObject createDoubleVector(const char* longName, const char* shortName, double value,
+                           MObject out[3], UnitKind unit) {
+    return createVector(longName, shortName, value, out, unit);
+}
+
 void registerTransformType() {
     const std::vector<MFn::Type> fnTypes{MFn::kTransform, MFn::kDagNode, MFn::kDependencyNode};
     mcore::registerBuiltinNodeType("transform", MTypeId(kTransformId), TransformNode::creator,

@@ -4,6 +4,7 @@
 // that make a DAG node's local matrix, plus the shared DAG attributes (visibility, matrices).
 // "joint" adds a joint's orient and the inverse of its parent's scale.
 #include "scene/transform_math.h"
+#include "scene/units.h"
 
 #include <maya/MObject.h>
 #include <maya/MPxNode.h>
@@ -37,5 +38,10 @@ public:
 };
 
 void registerTransformType();
+
+// A keyable compound of three doubles named as Maya names such channels: "translate"/"t" with
+// "translateX"/"tx" ...; `unit` tells scene files what the values measure.
+MObject createDoubleVector(const char* longName, const char* shortName, double value,
+                           MObject out[3], UnitKind unit);
 
 } // namespace scene

@@ -210,6 +210,10 @@ MStatus connectionPlugs(const MelArgs& args, MelSession& session, MPlug& src, MP
     }
     src = from.plug;
     dst = to.plug;
+    // A node's per-instance values ("x.worldMatrix", "x.pim") name its first instance when
+    // they feed a single value.
+    if (src.isArray() && !src.isElement() && !(dst.isArray() && !dst.isElement()))
+        src = src.elementByLogicalIndex(0);
     return MS::kSuccess;
 }
 

@@ -3,6 +3,7 @@
 #include "core/internal.h"
 #include "scene/builtin_anim_curve.h"
 #include "scene/builtin_camera.h"
+#include "scene/builtin_constraint.h"
 #include "scene/builtin_curve.h"
 #include "scene/builtin_mesh.h"
 #include "scene/builtin_poly.h"
@@ -39,6 +40,7 @@ void newScene() {
 void startHost() {
     installDag();
     registerTransformType();
+    registerConstraintType();
     registerCameraType();
     registerMeshType();
     registerPolyCreatorTypes();

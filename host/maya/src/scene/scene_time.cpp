@@ -29,6 +29,14 @@ void setCurrentSceneTime(const MTime& time) {
     animCurvesTimeChanged();
 }
 
+void followTimeNode(const MTime& time) {
+    const MTime now(time.as(MTime::uiUnit()), MTime::uiUnit());
+    if (now == current())
+        return;
+    current() = now;
+    animCurvesTimeChanged();
+}
+
 TimeRange& timeRange() {
     static TimeRange range{MTime(1.0, MTime::uiUnit()), MTime(120.0, MTime::uiUnit()),
                            MTime(1.0, MTime::uiUnit()), MTime(200.0, MTime::uiUnit())};

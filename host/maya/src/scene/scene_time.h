@@ -8,6 +8,9 @@ namespace scene {
 MTime currentSceneTime();
 // Also moves "time1.outTime", which dirties everything that reads the time.
 void setCurrentSceneTime(const MTime& time);
+// "time1.outTime" was set (a scene file stores the time it was saved at there): the scene's
+// time follows it.
+void followTimeNode(const MTime& time);
 
 struct TimeRange {
     MTime playbackMin, playbackMax, animationStart, animationEnd;

@@ -43,10 +43,10 @@ void translation(const double t[3], double sign, double m[4][4]) {
         m[3][i] = sign * t[i];
 }
 
+const int kOrders[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {1, 0, 2}, {2, 1, 0}};
+
 // Rotations about X, Y and Z in the order given (for row vectors, the first turns first).
 void rotations(const double degrees[3], int order, double out[4][4]) {
-    static const int kOrders[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1},
-                                      {0, 2, 1}, {1, 0, 2}, {2, 1, 0}};
     static const int kPlanes[3][2] = {{1, 2}, {2, 0}, {0, 1}};
     identity(out);
     const int* axes = kOrders[order >= 0 && order < 6 ? order : 0];
@@ -59,6 +59,26 @@ void rotations(const double degrees[3], int order, double out[4][4]) {
 }
 
 } // namespace
+
+void eulerDegrees(const double r[3][3], int order, double degrees[3]) {
+    const int* axes = kOrders[order >= 0 && order < 6 ? order : 0];
+    const int i = axes[0], j = axes[1], k = axes[2];
+    const double s = order < 3 ? 1.0 : -1.0; // odd orders turn the other way round
+    // In column-vector form C = Rk Rj Ri, with C the transpose of r.
+    auto c = [&r](int row, int column) { return r[column][row]; };
+    const double sinMiddle = std::clamp(-s * c(k, i), -1.0, 1.0);
+    double first, middle = std::asin(sinMiddle), last;
+    if (std::fabs(sinMiddle) < 1.0 - 1e-12) {
+        first = std::atan2(s * c(k, j), c(k, k));
+        last = std::atan2(s * c(j, i), c(i, i));
+    } else {
+        first = std::atan2(-s * c(j, k), c(j, j));
+        last = 0.0;
+    }
+    degrees[i] = first * 180.0 / M_PI;
+    degrees[j] = middle * 180.0 / M_PI;
+    degrees[k] = last * 180.0 / M_PI;
+}
 
 void composeTransform(const TransformValues& v, double out[4][4]) {
     double m[4][4];

@@ -23,6 +23,11 @@ struct TransformValues {
 // A joint ignores the pivots and undoes its parent's scale: M = S Sh Ra R Jo IS^-1 T.
 void composeTransform(const TransformValues& values, double out[4][4]);
 
+// Angles (degrees) that rotate in `order` (as TransformValues::rotateOrder) to the rotation
+// whose rows are r (row vectors, as composeTransform builds them). At gimbal lock the last
+// axis turns by 0.
+void eulerDegrees(const double r[3][3], int order, double degrees[3]);
+
 void composeTransform(const double translate[3], const double rotateDegrees[3],
                       const double scale[3], double out[4][4]);
 

@@ -199,6 +199,8 @@ void drawMeshes(const std::vector<MeshToDraw>& meshes, const MMatrix& view, bool
         glPolygonOffset(1.0f, 1.0f);
     }
     for (const MeshToDraw& mesh : meshes) {
+        // A mirrored placement turns the faces' winding round: their front stays their front.
+        glFrontFace(mesh.world.det3x3() < 0.0 ? GL_CW : GL_CCW);
         loadModelView(mesh.world * view);
         if (shaded)
             drawShaded(mesh);

@@ -133,6 +133,8 @@ MStatus Sign::initialize() {
     aType = shapeType();
     aInputCurve = storedArray("inputCurve", "ic", MFnData::kNurbsCurve);
     aCvPositions = storedArray("cvPositions", "cvp", MFnData::kPointArray);
+    // compute fills it through an array data builder, which Maya allows only when asked for.
+    MFnTypedAttribute(aCvPositions).setUsesArrayDataBuilder(true);
     aEnableTailLine = numeric("enableTailLine", "et", MFnNumericData::kBoolean, 0.0, kRenderSource);
     aTailLineVectorX = numeric("tailLineVectorX", "tlx", MFnNumericData::kFloat, 0.0);
     aTailLineVectorY = numeric("tailLineVectorY", "tly", MFnNumericData::kFloat, 1.0);

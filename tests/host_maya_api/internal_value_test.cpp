@@ -2,12 +2,11 @@
 // callbacks, whose defaults hand over to the context-free ones. Overriding the context-free form
 // and calling the base context form from it comes back to the override, as it does in Maya.
 // The deprecated context forms are what these tests are about (see CMakeLists.txt).
-#include "core/internal.h"
+#include "host_types.h"
 
 #include <hostkit/host.h>
 #include <maya/MDGContext.h>
 #include <maya/MDataHandle.h>
-#include <maya/MFnDependencyNode.h>
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MPlug.h>
 #include <maya/MPxNode.h>
@@ -78,15 +77,7 @@ struct ContextFormOnly : MPxNode {
 };
 
 template <typename T> T* create(const char* type, unsigned int id, const char* name) {
-    static bool registered = false;
-    if (!registered) {
-        registered = mcore::registerBuiltinNodeType(
-            type, MTypeId(id), [] { return static_cast<void*>(new T()); }, initialize,
-            MPxNode::kDependNode, {MFn::kPluginDependNode, MFn::kDependencyNode});
-    }
-    EXPECT_TRUE(registered) << type;
-    hostkit::resetScene();
-    return static_cast<T*>(MFnDependencyNode(hostkit::createNode(type, name)).userNode());
+    return apitest::userNode<T>(apitest::createNode<T>(type, id, initialize, name));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST_F(Animation, SetKeyframeDrivesChannelsAsTimeMoves) {
     EXPECT_DOUBLE_EQ(number("box.tx"), 6.0);
     EXPECT_DOUBLE_EQ(number("box.ry"), 45.0);
     MAnimControl::setCurrentTime(MTime(40.0));
-    MPoint origin = MPoint() * MDagPath::getAPathTo(node("box")).inclusiveMatrix();
+    MPoint origin = MPoint() * pathTo(node("box")).inclusiveMatrix();
     EXPECT_NEAR(origin.x, 12.0, 1e-9);
     // Keying an existing time replaces that key.
     mel("setKeyframe -t 25 -v 2 -at tx box");

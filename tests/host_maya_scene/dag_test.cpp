@@ -97,7 +97,9 @@ TEST_F(Dag, ShapeWithoutParentGetsATransformAndPathsExtendToIt) {
     MDagPath path = pathOf("camera1");
     ASSERT_TRUE(path.extendToShape());
     EXPECT_TRUE(path.hasFn(MFn::kCamera));
-    EXPECT_EQ(path.numberOfShapesDirectlyBelow(), 0u);
+    unsigned int shapes = 99;
+    EXPECT_TRUE(path.numberOfShapesDirectlyBelow(shapes));
+    EXPECT_EQ(shapes, 0u);
 
     MDagPath stale = path;
     ASSERT_TRUE(hostkit::deleteNode(transform));

@@ -52,8 +52,8 @@ TEST_F(FunctionSets, SelectionListsMatchNamesPathsWildcardsAndPlugs) {
     // Re-selecting a node through the driver makes it the lead.
     ASSERT_TRUE(hostkit::select({"markA", "markB"}));
     ASSERT_TRUE(hostkit::select({"markA"}, true));
-    EXPECT_EQ(hostkit::displayStatus(MDagPath::getAPathTo(node("markA"))), M3dView::kLead);
-    EXPECT_EQ(hostkit::displayStatus(MDagPath::getAPathTo(node("markB"))), M3dView::kActive);
+    EXPECT_EQ(hostkit::displayStatus(pathTo(node("markA"))), M3dView::kLead);
+    EXPECT_EQ(hostkit::displayStatus(pathTo(node("markB"))), M3dView::kActive);
     std::string error;
     EXPECT_FALSE(hostkit::select({"nobody"}, false, &error));
     EXPECT_NE(error.find("nobody"), std::string::npos);
@@ -75,7 +75,7 @@ TEST_F(FunctionSets, DagEditingKeepsChildOrderAndPathsStepThroughIt) {
     EXPECT_EQ(top.childCount(), 2u);
     EXPECT_FALSE(top.removeChild(c));
 
-    MDagPath path = MDagPath::getAPathTo(node("rig"));
+    MDagPath path = pathTo(node("rig"));
     EXPECT_EQ(path.childCount(), 2u);
     ASSERT_TRUE(path.push(path.child(1)));
     EXPECT_TRUE(path.node() == node("b"));

@@ -69,7 +69,7 @@ TEST_F(GeometryFlow, CurveCVsFlowIntoAConnectedTypedAttribute) {
     MFnNurbsCurveData owner;
     MObject created = owner.create();
     MFnNurbsCurve().create(cvs, MDoubleArray(), 1, MFnNurbsCurve::kOpen, false, false, created);
-    MFnNurbsCurve shape(MDagPath::getAPathTo(node("curve1")));
+    MFnNurbsCurve shape(pathTo(node("curve1")));
     cvs.append(MPoint(9, 9, 9));
     cvs.append(MPoint(7, 7, 7));
     ASSERT_TRUE(shape.setCVs(cvs)); // the shape's own curve, while nothing feeds it
@@ -112,7 +112,7 @@ TEST_F(GeometryFlow, CurvesCanBeBuiltThroughEditPointsAndRejectBadInput) {
 TEST_F(GeometryFlow, MeshPointsNormalsAndUVsInObjectAndWorldSpace) {
     mel("createNode transform -n quad; setAttr quad.t -type double3 0 2 0; setAttr quad.rx 90");
     makeQuad(node("quad"));
-    MDagPath path = MDagPath::getAPathTo(node("quad"));
+    MDagPath path = pathTo(node("quad"));
     MFnMesh fn(path);
     EXPECT_EQ(fn.numVertices(), 4);
     EXPECT_EQ(fn.numPolygons(), 1);
@@ -162,8 +162,8 @@ TEST_F(GeometryFlow, DeformerSitsBetweenAnOriginalShapeAndTheMesh) {
 
     // The deformer lifts world positions by one; the shape shows it, the original does not.
     MPointArray lifted, original;
-    MFnMesh(MDagPath::getAPathTo(node("meshShape1"))).getPoints(lifted, MSpace::kWorld);
-    MFnMesh(MDagPath::getAPathTo(orig)).getPoints(original, MSpace::kWorld);
+    MFnMesh(pathTo(node("meshShape1"))).getPoints(lifted, MSpace::kWorld);
+    MFnMesh(pathTo(orig)).getPoints(original, MSpace::kWorld);
     ASSERT_EQ(lifted.length(), 4u);
     EXPECT_NEAR(lifted[2].y, 1.0, 1e-9);
     EXPECT_NEAR(lifted[2].z, 3.0, 1e-9);
@@ -177,7 +177,7 @@ TEST_F(GeometryFlow, DeformerSitsBetweenAnOriginalShapeAndTheMesh) {
     EXPECT_TRUE(meshes[1].shape.node() == orig);
 
     // The deformed shape is fed by the deformer: its own points cannot be edited.
-    MFnMesh deformed(MDagPath::getAPathTo(node("meshShape1")));
+    MFnMesh deformed(pathTo(node("meshShape1")));
     EXPECT_FALSE(deformed.setPoints(lifted, MSpace::kWorld));
 
     std::string error;

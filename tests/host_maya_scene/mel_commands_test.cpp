@@ -111,7 +111,7 @@ TEST_F(MelCommands, SelectionGivesLeadActiveAndDormant) {
         "createNode transform -n t3; createNode marker -n m3 -p t3;"
         "select -r m1 t2");
     auto status = [](const char* name) {
-        return hostkit::displayStatus(MDagPath::getAPathTo(hostkit::findNode(name)));
+        return hostkit::displayStatus(pathTo(hostkit::findNode(name)));
     };
     EXPECT_EQ(status("m1"), M3dView::kActive);
     EXPECT_EQ(status("m2"), M3dView::kLead); // selecting the transform selects its shape
@@ -130,7 +130,7 @@ TEST_F(MelCommands, SelectionGivesLeadActiveAndDormant) {
     std::string error;
     EXPECT_FALSE(hostkit::runMel("select -r nobody", &error));
     mel("createNode transform -n t4");
-    EXPECT_EQ(hostkit::displayStatus(MDagPath::getAPathTo(node("t4"))), M3dView::kLead);
+    EXPECT_EQ(hostkit::displayStatus(pathTo(node("t4"))), M3dView::kLead);
 }
 
 TEST_F(MelCommands, TimeFollowsTheCurrentTimeAndRangesAreKept) {

@@ -62,7 +62,7 @@ TEST_F(SceneFile, EveryStorableValueRoundTrips) {
     EXPECT_EQ(text.find(".count\""), text.rfind(".count\"")); // written once
 
     hostkit::resetScene();
-    EXPECT_TRUE(MFileIO::currentFile().isEmpty());
+    EXPECT_EQ(MFileIO::currentFile().length(), 0u);
     ASSERT_TRUE(MFileIO::open(path.c_str()));
     EXPECT_STREQ(MFileIO::currentFile().asChar(), path.c_str());
 
@@ -87,7 +87,7 @@ TEST_F(SceneFile, EveryStorableValueRoundTrips) {
     EXPECT_EQ(MFnMatrixData(plug("k.tf").asMObject()).matrix()(3, 1), 2.0);
     EXPECT_EQ(MFnNurbsCurve(plug("k.cv").asMObject()).numCVs(), 2);
 
-    EXPECT_STREQ(MDagPath::getAPathTo(node("mark")).fullPathName().asChar(), "|group|mark");
+    EXPECT_STREQ(pathTo(node("mark")).fullPathName().asChar(), "|group|mark");
     EXPECT_EQ(values("group.r"), (std::vector<double>{0, 45, 0}));
     EXPECT_EQ(values("group.v"), std::vector<double>{0});
     EXPECT_EQ(values("camShape.fl"), std::vector<double>{50});
@@ -145,7 +145,7 @@ TEST_F(SceneFile, SharedNodesAndSelectionFromTheFile) {
     ASSERT_TRUE(hostkit::openScene(path));
     EXPECT_TRUE(node("persp1").isNull());
     EXPECT_EQ(number("time1.o"), 4.0);
-    EXPECT_EQ(hostkit::displayStatus(MDagPath::getAPathTo(node("m"))), M3dView::kLead);
+    EXPECT_EQ(hostkit::displayStatus(pathTo(node("m"))), M3dView::kLead);
     std::remove(path.c_str());
 }
 
@@ -165,7 +165,7 @@ TEST_F(SceneFile, MeshesCurvesAndDeformersSurviveASaveAndLoad) {
 
     MObject orig = node("quadShapeOrig");
     ASSERT_FALSE(orig.isNull());
-    EXPECT_STREQ(MDagPath::getAPathTo(orig).fullPathName().asChar(), "|quad|quadShapeOrig");
+    EXPECT_STREQ(pathTo(orig).fullPathName().asChar(), "|quad|quadShapeOrig");
     MPlugArray sources;
     ASSERT_TRUE(plug("quadShape.inMesh").connectedTo(sources, true, false));
     EXPECT_STREQ(sources[0].name().asChar(), "up.outputGeometry[0]");
@@ -184,7 +184,7 @@ TEST_F(SceneFile, FileCommandsTrackTheCurrentFile) {
     mel("createNode allKinds -n k; currentUnit -t pal");
     const std::string exported = tempPath("exported.ma"), named = tempPath("named.ma");
     ASSERT_TRUE(MFileIO::exportAll(exported.c_str()));
-    EXPECT_TRUE(MFileIO::currentFile().isEmpty());
+    EXPECT_EQ(MFileIO::currentFile().length(), 0u);
     EXPECT_NE(readFile(exported).find("currentUnit -l centimeter -a degree -t pal;"),
               std::string::npos);
     ASSERT_TRUE(MFileIO::saveAs(named.c_str()));

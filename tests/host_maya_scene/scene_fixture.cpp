@@ -37,3 +37,9 @@ double SceneTest::number(const std::string& path) {
 std::string SceneTest::tempPath(const std::string& name) {
     return ::testing::TempDir() + "scene_" + std::to_string(getpid()) + "_" + name;
 }
+
+MDagPath pathTo(const MObject& node) {
+    MDagPath path;
+    MDagPath::getAPathTo(node, path);
+    return path;
+}

@@ -2,6 +2,7 @@
 // Every scene test starts from a new scene with the test node types loaded.
 #include <hostkit/host.h>
 #include <hostkit/scene.h>
+#include <maya/MDagPath.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
 
@@ -21,3 +22,6 @@ protected:
     // A file name of this process's own in the test temporary directory.
     static std::string tempPath(const std::string& name);
 };
+
+// A path to a DAG node (invalid for any other node).
+MDagPath pathTo(const MObject& node);

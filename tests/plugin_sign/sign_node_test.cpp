@@ -238,7 +238,7 @@ TEST_F(SignNode, CvPositionsRenumberTheInputCurves) {
     // Curve data that holds no curve yet.
     ASSERT_TRUE(hostkit::setAttrData(sign + ".inputCurve[11]", MFnNurbsCurveData().create()));
 
-    const MPlug positions = hostkit::findPlug(sign + ".cvPositions");
+    MPlug positions = hostkit::findPlug(sign + ".cvPositions");
     ASSERT_EQ(positions.evaluateNumElements(), 3u);
     EXPECT_EQ(positions.elementByPhysicalIndex(0).logicalIndex(), 0u);
     EXPECT_EQ(positions.elementByPhysicalIndex(1).logicalIndex(), 1u);

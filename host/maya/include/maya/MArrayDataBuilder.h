@@ -3,6 +3,7 @@
 #include <maya/MDataHandle.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
+#include <maya/MTypes.h>
 
 class MArrayDataHandle;
 class MDataBlock;
@@ -11,6 +12,7 @@ class MArrayDataBuilder {
 public:
     MArrayDataBuilder(MDataBlock* block, const MObject& attribute, unsigned int numElements,
                       MStatus* ReturnStatus = NULL);
+    OPENMAYA_DEPRECATED(2019, "Use the constructor that takes the data block.")
     MArrayDataBuilder(const MObject& attribute, unsigned int numElements,
                       MStatus* ReturnStatus = NULL);
     MArrayDataBuilder(const MArrayDataBuilder& other);
@@ -32,6 +34,7 @@ private:
     friend struct MDataHandleAccess;
     friend class MArrayDataHandle;
     MArrayDataBuilder();
+    void start(const MObject& attribute, MStatus* ReturnStatus);
     void* fArray; // the builder's own array value
     void* fNode;  // the node whose data block the result goes to
     void* fAttr;  // the array attribute

@@ -5,6 +5,7 @@
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
+#include <maya/MTypes.h>
 
 class MDagPath {
 public:
@@ -23,7 +24,7 @@ public:
     unsigned int length(MStatus* ReturnStatus = nullptr) const;
     MStatus extendToShape();
     MStatus extendToShapeDirectlyBelow(unsigned int index);
-    unsigned int numberOfShapesDirectlyBelow(MStatus* ReturnStatus = nullptr) const;
+    MStatus numberOfShapesDirectlyBelow(unsigned int& num) const;
     MStatus push(const MObject& child);
     MStatus pop(unsigned int num = 1);
     unsigned int childCount(MStatus* ReturnStatus = nullptr) const;
@@ -47,6 +48,7 @@ public:
     bool operator==(const MDagPath& other) const;
 
     static MStatus getAPathTo(const MObject& node, MDagPath& path);
+    OPENMAYA_DEPRECATED(2019, "Use getAPathTo(const MObject&, MDagPath&) instead.")
     static MDagPath getAPathTo(const MObject& node, MStatus* ReturnStatus = nullptr);
 
 private:

@@ -39,18 +39,21 @@ public:
     unsigned char& asUChar() const;
     short& asShort() const;
     int& asInt() const;
+    OPENMAYA_DEPRECATED(2019, "Use asInt() instead.")
     int& asLong() const;
     MInt64& asInt64() const;
     float& asFloat() const;
     double& asDouble() const;
-    double& asAddr() const;
+    void*& asAddr() const;
     short2& asShort2() const;
     int2& asInt2() const;
+    OPENMAYA_DEPRECATED(2019, "Use asInt2() instead.")
     int2& asLong2() const;
     float2& asFloat2() const;
     double2& asDouble2() const;
     short3& asShort3() const;
     int3& asInt3() const;
+    OPENMAYA_DEPRECATED(2019, "Use asInt3() instead.")
     int3& asLong3() const;
     float3& asFloat3() const;
     double3& asDouble3() const;

@@ -4,6 +4,7 @@
 #include <maya/MPlug.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
+#include <maya/MTypes.h>
 
 class MPxNode;
 
@@ -46,7 +47,9 @@ public:
     MPlug findPlug(const MObject& attr, bool wantNetworkedPlug, MStatus* ReturnStatus = NULL) const;
     MPlug findPlug(const MString& attrName, bool wantNetworkedPlug,
                    MStatus* ReturnStatus = NULL) const;
+    OPENMAYA_DEPRECATED(2019, "Use findPlug(attr, wantNetworkedPlug, ReturnStatus) instead.")
     MPlug findPlug(const MObject& attr, MStatus* ReturnStatus = NULL) const;
+    OPENMAYA_DEPRECATED(2019, "Use findPlug(attrName, wantNetworkedPlug, ReturnStatus) instead.")
     MPlug findPlug(const MString& attrName, MStatus* ReturnStatus = NULL) const;
     MStatus getConnections(MPlugArray& array) const;
 

@@ -32,19 +32,12 @@ public:
     MFnNumericData::Type unitType(MStatus* ReturnStatus = NULL) const;
     MObject child(unsigned int index, MStatus* ReturnStatus = NULL) const;
 
-    MStatus getDefault(bool& def1);
-    MStatus getDefault(char& def1);
-    MStatus getDefault(short& def1);
+    // Defaults are read, and hard limits set, in int and double forms only.
     MStatus getDefault(int& def1);
-    MStatus getDefault(float& def1);
     MStatus getDefault(double& def1);
-    MStatus getDefault(short& def1, short& def2);
     MStatus getDefault(int& def1, int& def2);
-    MStatus getDefault(float& def1, float& def2);
     MStatus getDefault(double& def1, double& def2);
-    MStatus getDefault(short& def1, short& def2, short& def3);
     MStatus getDefault(int& def1, int& def2, int& def3);
-    MStatus getDefault(float& def1, float& def2, float& def3);
     MStatus getDefault(double& def1, double& def2, double& def3);
     MStatus getDefault(double& def1, double& def2, double& def3, double& def4);
 

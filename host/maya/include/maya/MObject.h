@@ -17,7 +17,8 @@ public:
     const char* apiTypeStr() const;
     bool hasFn(MFn::Type fs) const;
 
-    static const MObject kNullObj;
+    // Not const in the 2019 devkit, so it binds to the API's MObject& parameters.
+    static MObject kNullObj;
 
 private:
     friend struct MObjectAccess;

@@ -48,14 +48,14 @@ public:
     // block holds, as Maya's does; evaluateNumElements (and walking by physical index) first
     // computes a computed array that is out of date.
     unsigned int numElements(MStatus* ReturnStatus = NULL) const;
-    unsigned int evaluateNumElements(MStatus* ReturnStatus = NULL) const;
+    unsigned int evaluateNumElements(MStatus* ReturnStatus = NULL);
     unsigned int getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus = NULL);
     unsigned int logicalIndex(MStatus* ReturnStatus = NULL) const;
     MPlug elementByLogicalIndex(unsigned int logicalIndex, MStatus* ReturnStatus = NULL) const;
     MPlug elementByPhysicalIndex(unsigned int physicalIndex, MStatus* ReturnStatus = NULL) const;
     MPlug array(MStatus* ReturnStatus = NULL) const;
     unsigned int numChildren(MStatus* ReturnStatus = NULL) const;
-    MPlug child(const MObject& attr, MStatus* ReturnStatus = NULL) const;
+    MPlug child(MObject& attr, MStatus* ReturnStatus = NULL) const;
     MPlug child(unsigned int index, MStatus* ReturnStatus = NULL) const;
     MPlug parent(MStatus* ReturnStatus = NULL) const;
 
@@ -123,9 +123,8 @@ public:
 
     // Element by logical index (creating it on demand) and child by attribute.
     MPlug operator[](unsigned int logicalIndex) const;
-    MPlug operator[](const MObject& attr) const;
+    MPlug operator[](MObject& attr) const;
     operator MObject() const;
-    MPlug& operator=(const MObject& attr);
     // Same node, attribute and element.
     bool operator==(const MPlug& other) const;
     // Same attribute.

@@ -24,7 +24,7 @@ public:
     MStatus add(const MObject& object, bool mergeWithExisting = false);
     MStatus add(const MDagPath& object, const MObject& component = MObject::kNullObj,
                 bool mergeWithExisting = false);
-    MStatus add(const MPlug& plug, bool mergeWithExisting = true);
+    MStatus add(const MPlug& plug, bool mergeWithExisting = false);
     MStatus remove(unsigned int index);
     MStatus getDependNode(unsigned int index, MObject& depNode) const;
     MStatus getDagPath(unsigned int index, MDagPath& dagPath) const;

@@ -49,16 +49,17 @@ public:
     const wchar_t* asWChar() const;
     const wchar_t* asWChar(int& numChars) const;
 
+    // Bytes of the UTF-8 text, and characters.
     unsigned int length() const;
-    int numChars() const;
-    bool isEmpty() const;
+    unsigned int numChars() const;
     void clear();
 
     int index(char c) const;
     int rindex(char c) const;
     MString substring(int start, int end) const;
-    MString toUpperCase() const;
-    MString toLowerCase() const;
+    // Change this string and return it.
+    MString& toUpperCase();
+    MString& toLowerCase();
     MStatus split(char c, MStringArray& output) const;
 
     double asDouble() const;

@@ -187,16 +187,23 @@ MStatus MArrayDataHandle::set(MArrayDataBuilder& builder) {
 
 MArrayDataBuilder::MArrayDataBuilder() : fArray(nullptr), fNode(nullptr), fAttr(nullptr) {}
 
-MArrayDataBuilder::MArrayDataBuilder(MDataBlock* block, const MObject& attribute,
-                                     unsigned int numElements, MStatus* ReturnStatus)
-    : MArrayDataBuilder(attribute, numElements, ReturnStatus) {
-    fNode = block ? MDataHandleAccess::node(*block) : nullptr;
+MArrayDataBuilder::MArrayDataBuilder(MDataBlock* block, const MObject& attribute, unsigned int,
+                                     MStatus* ReturnStatus)
+    : MArrayDataBuilder() {
+    start(attribute, ReturnStatus);
+    fNode = block && fArray ? MDataHandleAccess::node(*block) : nullptr;
 }
 
 MArrayDataBuilder::MArrayDataBuilder(const MObject& attribute, unsigned int, MStatus* ReturnStatus)
     : MArrayDataBuilder() {
+    start(attribute, ReturnStatus);
+}
+
+// As Maya documents it, only an array attribute flagged with setUsesArrayDataBuilder can be
+// built; for any other the builder stays invalid and every call on it fails.
+void MArrayDataBuilder::start(const MObject& attribute, MStatus* ReturnStatus) {
     Attribute* attr = attributeOf(attribute);
-    if (!attr || !attr->isArray()) {
+    if (!attr || !attr->isArray() || !attr->flags.usesArrayDataBuilder) {
         report(ReturnStatus, MS::kInvalidParameter);
         return;
     }

@@ -161,8 +161,12 @@ float& MDataHandle::asFloat() const {
 double& MDataHandle::asDouble() const {
     return numericRef(*this, LeafKind::Double, &Value::d);
 }
-double& MDataHandle::asAddr() const {
-    return asDouble();
+void*& MDataHandle::asAddr() const {
+    Value& value = valueOf(*this);
+    // Only an address attribute holds an address.
+    if (!value.isLeaf() || leafKind(*value.attr) != LeafKind::Addr)
+        value.addr = nullptr;
+    return value.addr;
 }
 
 short2& MDataHandle::asShort2() const {

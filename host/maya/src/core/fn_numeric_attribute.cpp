@@ -253,43 +253,19 @@ MObject MFnNumericAttribute::child(unsigned int index, MStatus* ReturnStatus) co
     return ok ? attr->children[index] : MObject();
 }
 
-MStatus MFnNumericAttribute::getDefault(bool& d1) {
-    return getDefaults(fObject, d1);
-}
-MStatus MFnNumericAttribute::getDefault(char& d1) {
-    return getDefaults(fObject, d1);
-}
-MStatus MFnNumericAttribute::getDefault(short& d1) {
-    return getDefaults(fObject, d1);
-}
 MStatus MFnNumericAttribute::getDefault(int& d1) {
-    return getDefaults(fObject, d1);
-}
-MStatus MFnNumericAttribute::getDefault(float& d1) {
     return getDefaults(fObject, d1);
 }
 MStatus MFnNumericAttribute::getDefault(double& d1) {
     return getDefaults(fObject, d1);
 }
-MStatus MFnNumericAttribute::getDefault(short& d1, short& d2) {
-    return getDefaults(fObject, d1, d2);
-}
 MStatus MFnNumericAttribute::getDefault(int& d1, int& d2) {
-    return getDefaults(fObject, d1, d2);
-}
-MStatus MFnNumericAttribute::getDefault(float& d1, float& d2) {
     return getDefaults(fObject, d1, d2);
 }
 MStatus MFnNumericAttribute::getDefault(double& d1, double& d2) {
     return getDefaults(fObject, d1, d2);
 }
-MStatus MFnNumericAttribute::getDefault(short& d1, short& d2, short& d3) {
-    return getDefaults(fObject, d1, d2, d3);
-}
 MStatus MFnNumericAttribute::getDefault(int& d1, int& d2, int& d3) {
-    return getDefaults(fObject, d1, d2, d3);
-}
-MStatus MFnNumericAttribute::getDefault(float& d1, float& d2, float& d3) {
     return getDefaults(fObject, d1, d2, d3);
 }
 MStatus MFnNumericAttribute::getDefault(double& d1, double& d2, double& d3) {

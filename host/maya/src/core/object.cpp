@@ -37,7 +37,7 @@ MObject MObjectAccess::make(mcore::Object* object) {
     return result;
 }
 
-const MObject MObject::kNullObj;
+MObject MObject::kNullObj;
 
 MObject::MObject() : fPtr(nullptr) {}
 

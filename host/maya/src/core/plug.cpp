@@ -91,12 +91,6 @@ MStatus MPlug::setAttribute(MObject& attribute) {
     return MS::kSuccess;
 }
 
-MPlug& MPlug::operator=(const MObject& attr) {
-    MObject copy = attr;
-    setAttribute(copy);
-    return *this;
-}
-
 MObject MPlug::attribute(MStatus* ReturnStatus) const {
     report(ReturnStatus, fPtr != nullptr);
     return MPlugAccess::path(*this).attr;
@@ -199,7 +193,7 @@ unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
     return countElements(MPlugAccess::path(*this), false, ReturnStatus);
 }
 
-unsigned int MPlug::evaluateNumElements(MStatus* ReturnStatus) const {
+unsigned int MPlug::evaluateNumElements(MStatus* ReturnStatus) {
     return countElements(MPlugAccess::path(*this), true, ReturnStatus);
 }
 
@@ -269,7 +263,7 @@ unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
     return attr ? static_cast<unsigned int>(attr->children.size()) : 0u;
 }
 
-MPlug MPlug::child(const MObject& attr, MStatus* ReturnStatus) const {
+MPlug MPlug::child(MObject& attr, MStatus* ReturnStatus) const {
     const PlugPath& path = MPlugAccess::path(*this);
     const Attribute* parentAttr = path.attrPtr();
     Attribute* childAttr = attributeOf(attr);
@@ -292,10 +286,11 @@ MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
         report(ReturnStatus, false, MS::kInvalidParameter);
         return MPlug();
     }
-    return child(attr->children[index], ReturnStatus);
+    MObject childAttr = attr->children[index];
+    return child(childAttr, ReturnStatus);
 }
 
-MPlug MPlug::operator[](const MObject& attr) const {
+MPlug MPlug::operator[](MObject& attr) const {
     return child(attr);
 }
 

@@ -224,14 +224,11 @@ const wchar_t* MString::asWChar(int& numChars) const {
 unsigned int MString::length() const {
     return static_cast<unsigned int>(impl(fPtr)->text.size());
 }
-int MString::numChars() const {
-    int count = 0;
+unsigned int MString::numChars() const {
+    unsigned int count = 0;
     for (unsigned char c : impl(fPtr)->text)
-        count += (c & 0xC0) != 0x80 ? 1 : 0;
+        count += (c & 0xC0) != 0x80 ? 1u : 0u;
     return count;
-}
-bool MString::isEmpty() const {
-    return impl(fPtr)->text.empty();
 }
 void MString::clear() {
     impl(fPtr)->text.clear();
@@ -257,17 +254,16 @@ MString MString::substring(int start, int end) const {
     return MString(text.c_str() + start, end - start + 1);
 }
 
-MString MString::toUpperCase() const {
-    MString result(*this);
-    for (char& c : impl(result.fPtr)->text)
+// In place; letters outside ASCII stay as they are.
+MString& MString::toUpperCase() {
+    for (char& c : impl(fPtr)->text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
+    return *this;
 }
-MString MString::toLowerCase() const {
-    MString result(*this);
-    for (char& c : impl(result.fPtr)->text)
+MString& MString::toLowerCase() {
+    for (char& c : impl(fPtr)->text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
+    return *this;
 }
 
 MStatus MString::split(char c, MStringArray& output) const {

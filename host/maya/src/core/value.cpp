@@ -3,6 +3,7 @@
 #include "data_objects.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace mcore {
 
@@ -53,6 +54,8 @@ LeafKind leafKind(const Attribute& attr) {
         return LeafKind::Int64;
     case MFnNumericData::kFloat:
         return LeafKind::Float;
+    case MFnNumericData::kAddr:
+        return LeafKind::Addr;
     default:
         return LeafKind::Double;
     }
@@ -112,6 +115,8 @@ double numericValue(const Value& v) {
         return v.f;
     case LeafKind::Double:
         return v.d;
+    case LeafKind::Addr:
+        return static_cast<double>(reinterpret_cast<std::uintptr_t>(v.addr));
     case LeafKind::Time:
         return v.time.as(MTime::uiUnit());
     default:
@@ -144,6 +149,11 @@ bool setNumeric(Value& v, double number) {
         return true;
     case LeafKind::Double:
         v.d = number;
+        return true;
+    case LeafKind::Addr:
+        // Addresses round-trip exactly: user-space pointers fit a double's 53-bit mantissa.
+        v.addr =
+            number > 0.0 ? reinterpret_cast<void*>(static_cast<std::uintptr_t>(rounded)) : nullptr;
         return true;
     case LeafKind::Time:
         v.time = MTime(number, MTime::uiUnit());

@@ -40,6 +40,7 @@ struct Value {
     int i3[3] = {0, 0, 0};
     float f3[3] = {0.0f, 0.0f, 0.0f};
     double d4[4] = {0.0, 0.0, 0.0, 0.0};
+    void* addr = nullptr;
     MVector vec;
     MFloatVector fvec;
     MMatrix m;
@@ -65,6 +66,7 @@ enum class LeafKind {
     Int64,
     Float,
     Double,
+    Addr,
     Time,
     Matrix,
     FloatMatrix,

@@ -122,10 +122,10 @@ MStatus MDagPath::extendToShapeDirectlyBelow(unsigned int index) {
     return MS::kSuccess;
 }
 
-unsigned int MDagPath::numberOfShapesDirectlyBelow(MStatus* ReturnStatus) const {
+MStatus MDagPath::numberOfShapesDirectlyBelow(unsigned int& num) const {
     const Nodes& nodes = nodesOf(fPtr);
-    report(ReturnStatus, nodes.empty() ? MS::kInvalidParameter : MS::kSuccess);
-    return nodes.empty() ? 0u : static_cast<unsigned int>(shapesBelow(nodes.back(), false).size());
+    num = nodes.empty() ? 0u : static_cast<unsigned int>(shapesBelow(nodes.back(), false).size());
+    return nodes.empty() ? MS::kInvalidParameter : MS::kSuccess;
 }
 
 MStatus MDagPath::push(const MObject& child) {

@@ -36,7 +36,8 @@ bool findCamera(const std::string& name, MDagPath& camera) {
             continue;
         if (!path.hasFn(MFn::kCamera)) {
             // A transform names its camera shape.
-            const unsigned int shapes = path.numberOfShapesDirectlyBelow();
+            unsigned int shapes = 0;
+            path.numberOfShapesDirectlyBelow(shapes);
             bool found = false;
             for (unsigned int i = 0; i < shapes && !found; ++i) {
                 MDagPath shape = path;

@@ -26,7 +26,7 @@ std::string openText(const std::string& path, const std::string& text) {
 }
 
 double world(const std::string& transform, int axis) {
-    return MDagPath::getAPathTo(hostkit::findNode(transform)).inclusiveMatrix()[3][axis];
+    return pathTo(hostkit::findNode(transform)).inclusiveMatrix()[3][axis];
 }
 
 } // namespace
@@ -129,8 +129,7 @@ TEST_F(MayaScene, DagNamesRepeatUnderDifferentParentsAndPathsTellThemApart) {
     ASSERT_EQ(connections.size(), 1u);
     EXPECT_EQ(connections[0].first, "group|leg|foot.translateX");
     EXPECT_EQ(connections[0].second, "group1|leg.translateZ");
-    EXPECT_STREQ(MDagPath::getAPathTo(node("|group1|leg")).partialPathName().asChar(),
-                 "group1|leg");
+    EXPECT_STREQ(pathTo(node("|group1|leg")).partialPathName().asChar(), "group1|leg");
     // A name that fits two nodes is an error naming both.
     EXPECT_NE(messages.find(":10: setAttr: More than one object matches name: leg (|group|leg, "
                             "|group1|leg)"),

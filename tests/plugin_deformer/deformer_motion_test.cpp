@@ -21,13 +21,19 @@ double shortfallOfAStepAgainstTheNormal() {
     return t * (2.0 - t);
 }
 
+MPointArray worldPoints(const std::string& shape) {
+    MDagPath path;
+    MDagPath::getAPathTo(hostkit::findNode(shape), path);
+    MPointArray points;
+    MFnMesh(path).getPoints(points, MSpace::kWorld);
+    return points;
+}
+
 // The grid steps down one unit per frame: against its normals.
 MPointArray stepDownTo(const std::string& transform, const std::string& shape, double frame) {
     EXPECT_TRUE(hostkit::setAttr(transform + ".ty", -frame));
     hostkit::setTime(frame);
-    MPointArray points;
-    MFnMesh(MDagPath::getAPathTo(hostkit::findNode(shape))).getPoints(points, MSpace::kWorld);
-    return points;
+    return worldPoints(shape);
 }
 
 std::vector<double> heights(const MPointArray& points) {
@@ -162,9 +168,8 @@ TEST_F(DeformerMotion, OneDeformerOverTwoMeshesOfDifferentSizesEvaluatesBoth) {
     for (double frame = 1.0; frame <= 3.0; frame += 1.0) {
         ASSERT_TRUE(hostkit::setAttr("large.ty", -frame));
         EXPECT_EQ(heights(stepDownTo("small", small, frame)), std::vector<double>(4, -frame));
-        MPointArray points;
-        MFnMesh(MDagPath::getAPathTo(hostkit::findNode(large))).getPoints(points, MSpace::kWorld);
-        EXPECT_EQ(heights(points), std::vector<double>(20, -frame)) << "frame " << frame;
+        EXPECT_EQ(heights(worldPoints(large)), std::vector<double>(20, -frame))
+            << "frame " << frame;
     }
 }
 

@@ -55,9 +55,9 @@ TEST_F(DeformerNode, AttributesHaveTheirNamesTypesDefaultsLimitsAndFlags) {
         EXPECT_TRUE(attribute.isKeyable());
         EXPECT_TRUE(attribute.isStorable());
         EXPECT_FALSE(attribute.isRenderSource());
-        float value = -1.0f;
+        double value = -1.0; // defaults are read in int and double forms only
         attribute.getDefault(value);
-        EXPECT_EQ(value, row.defaultValue);
+        EXPECT_EQ(static_cast<float>(value), row.defaultValue);
         EXPECT_EQ(attribute.hasMin(), row.hasMin);
         EXPECT_EQ(attribute.hasMax(), row.hasMax);
         double low = -1.0, high = -1.0;

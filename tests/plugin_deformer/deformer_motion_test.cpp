@@ -3,11 +3,14 @@
 #include "deformer_fixture.h"
 
 #include <maya/MDagPath.h>
+#include <maya/MFloatPointArray.h>
 #include <maya/MFnMesh.h>
+#include <maya/MIntArray.h>
 
 #include <gtest/gtest.h>
 #include <omp.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -116,18 +119,38 @@ TEST_F(DeformerMotion, TheTextureOnNoiseMapSetsTheTrailPerVertex) {
     EXPECT_NEAR(y[4], -1.0 - shortfallOfAStepAgainstTheNormal(), 1e-12); // row 2, white
     EXPECT_GT(y[2], -2.0 + 0.1);                                         // row 1, grey
     EXPECT_LT(y[2], -1.0 - 0.1);
+
+    // A network the host cannot sample leaves every vertex white, as if nothing fed noiseMap.
+    runMel("createNode transform -n elsewhere; connectAttr -f elsewhere.translate " + d +
+           ".noiseMap;");
+    const std::vector<double> unsampled = heights(stepDownTo("sheet", shape, 3.0));
+    for (unsigned int i = 0; i < 6; ++i)
+        EXPECT_NEAR(unsampled[i], -2.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
 }
 
-// Two UVs shared by six vertices: vertices 0 and 3 sit on v = 0 (black), the others on v = 1.
-// A mesh without UVs samples every vertex at (0, 0). Neither reads past the UV list.
-TEST_F(DeformerMotion, MeshesWithFewerUVsThanVerticesAreSampledPerVertex) {
-    for (const char* uvs : {"2 0 0 0 1 8 0 0 1 1 1 1 1 1", "0 0"}) {
-        SCOPED_TRACE(uvs);
+// Meshes whose UV or normal lists are shorter than their vertex list, under a ramp from black at
+// v = 0 to white at v = 1: each vertex is sampled at its own UV (that of its first face-vertex)
+// and with its own normal, and nothing is read past a list. With two UVs, vertices 0 and 3 are
+// black; without UVs every vertex samples (0, 0), black; with loose vertices (off every face)
+// the face-vertex normals are fewer than the vertices.
+TEST_F(DeformerMotion, MeshesWithShortUVOrNormalListsAreSampledPerVertex) {
+    struct Case {
+        const char* faces;
+        const char* uvs;
+        std::vector<unsigned int> white;
+    };
+    const Case cases[] = {
+        {"2 4 4 8 0 3 4 1 1 4 5 2", "2 0 0 0 1 8 0 0 1 1 0 1 1 1", {1, 2, 4, 5}},
+        {"2 4 4 8 0 3 4 1 1 4 5 2", "0 0", {}},
+        {"1 3 3 0 3 4", "0 0", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.faces) + " / " + c.uvs);
         SetUp();
         runMel(std::string("createNode transform -n strip; createNode mesh -n stripShape -p strip;"
                            "setAttr stripShape.i -type \"mesh\" 6 0 0 0 1 0 0 2 0 0 0 0 1 1 0 1 "
-                           "2 0 1 2 4 4 8 0 3 4 1 1 4 5 2 ") +
-               uvs + ";");
+                           "2 0 1 ") +
+               c.faces + " " + c.uvs + ";");
         const std::string d = deform("strip");
         runMel("createNode ramp -n fade; setAttr fade.cel[0].ep 0;"
                "setAttr fade.cel[0].ec -type float3 0 0 0; setAttr fade.cel[1].ep 1;"
@@ -137,12 +160,42 @@ TEST_F(DeformerMotion, MeshesWithFewerUVsThanVerticesAreSampledPerVertex) {
         stepDownTo("strip", "stripShape", 1.0);
         const std::vector<double> y = heights(stepDownTo("strip", "stripShape", 2.0));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        const bool shared = uvs[0] == '2';
         for (unsigned int i = 0; i < 6; ++i) {
-            const bool black = !shared || i == 0 || i == 3;
-            EXPECT_NEAR(y[i], black ? -2.0 : -1.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
+            const bool white = std::find(c.white.begin(), c.white.end(), i) != c.white.end();
+            EXPECT_NEAR(y[i], white ? -1.0 - shortfallOfAStepAgainstTheNormal() : -2.0, 1e-12) << i;
         }
     }
+}
+
+// Positions are taken in world space and normals in object space, angle-weighted: a mesh turned
+// a quarter turn about X steps straight against the object-space angle-weighted normal of its
+// corner vertex (a square's right angle and a thin triangle's sharp one meet there), which then
+// stays (all but) where it was.
+TEST_F(DeformerMotion, AVertexSteppingAgainstItsObjectSpaceAngleWeightedNormalStaysBehind) {
+    runMel("createNode transform -n tent; setAttr tent.rx 90;");
+    MFloatPointArray points;
+    for (const MFloatPoint& p : {MFloatPoint(0, 0, 0), MFloatPoint(1, 0, 0), MFloatPoint(1, 0, 1),
+                                 MFloatPoint(0, 0, 1), MFloatPoint(-0.2f, 1, 3)})
+        points.append(p);
+    const int counts[] = {4, 3}, connects[] = {0, 3, 2, 1, 3, 0, 4};
+    MFnMesh mesh;
+    mesh.create(5, 2, points, MIntArray(counts, 2), MIntArray(connects, 7),
+                hostkit::findNode("tent"));
+    const std::string shape = mesh.name().asChar();
+    deform("tent");
+    const MPoint before = pointsAt(shape, 1.0)[0];
+    MVector normal;
+    for (const hostkit::MeshInfo& info : hostkit::meshes())
+        if (info.shape.partialPathName() == MString((shape + "Orig").c_str()))
+            normal = MVector(info.vertexNormals[0][0], info.vertexNormals[0][1],
+                             info.vertexNormals[0][2]);
+    ASSERT_NEAR(normal.length(), 1.0, 1e-9);
+    ASSERT_LT(normal.y, 0.99) << "the triangle tilts the corner's normal";
+    set("tent.tx", -normal.x);
+    set("tent.ty", -normal.y);
+    set("tent.tz", -normal.z);
+    const MPoint after = pointsAt(shape, 2.0)[0];
+    EXPECT_LT(after.distanceTo(before), 1e-4) << after;
 }
 
 TEST_F(DeformerMotion, AChangeOfVertexCountStartsTheHistoryAfresh) {
@@ -160,17 +213,23 @@ TEST_F(DeformerMotion, AChangeOfVertexCountStartsTheHistoryAfresh) {
 }
 
 // The history is shared, so meshes of different sizes take turns seeding it; each one is still
-// evaluated and follows its own input.
+// evaluated and follows its own input; read on its own, the second trails by its own weights.
 TEST_F(DeformerMotion, OneDeformerOverTwoMeshesOfDifferentSizesEvaluatesBoth) {
     const std::string small = grid("small", 2, 2);
     const std::string large = grid("large", 5, 4);
-    deform("small large");
+    const std::string d = deform("small large");
+    set(d + ".weightList[1].weights[0]", 0.0);
     for (double frame = 1.0; frame <= 3.0; frame += 1.0) {
-        ASSERT_TRUE(hostkit::setAttr("large.ty", -frame));
+        set("large.ty", -frame);
         EXPECT_EQ(heights(stepDownTo("small", small, frame)), std::vector<double>(4, -frame));
         EXPECT_EQ(heights(worldPoints(large)), std::vector<double>(20, -frame))
             << "frame " << frame;
     }
+    // The large mesh was evaluated last, so the history is its own.
+    const std::vector<double> y = heights(stepDownTo("large", large, 4.0));
+    EXPECT_EQ(y[0], -4.0) << "painted 0 on the second mesh";
+    for (unsigned int i = 1; i < 20; ++i)
+        EXPECT_NEAR(y[i], -3.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
 }
 
 TEST_F(DeformerMotion, OneAndTwoThreadsGiveTheSameMesh) {

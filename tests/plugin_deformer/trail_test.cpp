@@ -70,9 +70,13 @@ TEST(TrailVertex, MotionAlongTheNormalKeepsTheCurrentPosition) {
 
 TEST(TrailVertex, MotionAgainstTheNormalWithUnitKLandsOnThePreviousPosition) {
     const MPoint older(4, 1, 0), previous(2, 1, 0), current(0, 1, 0);
-    const MPoint result = trailVertex(current, previous, older, MFloatVector(1, 0, 0), kWhite,
-                                      weightForUnitK(), TrailSettings());
-    expectSamePoint(result, previous);
+    expectSamePoint(trailVertex(current, previous, older, MFloatVector(1, 0, 0), kWhite,
+                                weightForUnitK(), TrailSettings()),
+                    previous);
+    const MPoint olderZ(0, 1, 4), previousZ(0, 1, 2), currentZ(0, 1, 0);
+    expectSamePoint(trailVertex(currentZ, previousZ, olderZ, MFloatVector(0, 0, 1), kWhite,
+                                weightForUnitK(), TrailSettings()),
+                    previousZ);
 }
 
 TEST(TrailVertex, KAboveOneExtrapolatesBeyondThePreviousPosition) {
@@ -84,14 +88,14 @@ TEST(TrailVertex, KAboveOneExtrapolatesBeyondThePreviousPosition) {
 }
 
 TEST(TrailVertex, SidewaysMotionFollowsTheCurveThroughThePushedPreviousPosition) {
-    // Moving along X after a step along Y, across a normal along Y: f = 1/2, so with k = 1 the
-    // vertex lands at the curve's middle, (P + 2 P1 + X) / 4, where P1 is the previous position
-    // pushed one step along the mean direction (1, 1, 0) / sqrt 2.
-    const MPoint older(0, -1, 0), previous(0, 0, 0), current(1, 0, 0);
+    // Moving two units along X after two along Y, across a normal along Y: f = 1/2, so with
+    // k = 1 the vertex lands at the curve's middle, (P + 2 P1 + X) / 4, where P1 is the previous
+    // position pushed on by the last step's length along the mean direction (1, 1, 0) / sqrt 2.
+    const MPoint older(0, -2, 0), previous(0, 0, 0), current(2, 0, 0);
     const MPoint result = trailVertex(current, previous, older, MFloatVector(0, 1, 0), kWhite,
                                       weightForUnitK(), TrailSettings());
-    const double push = std::sqrt(0.5);
-    expectNearPoint(result, MPoint((2.0 * push + 1.0) / 4.0, 2.0 * push / 4.0, 0.0), 1e-7);
+    const double push = 2.0 * std::sqrt(0.5);
+    expectNearPoint(result, MPoint((2.0 * push + 2.0) / 4.0, 2.0 * push / 4.0, 0.0), 1e-6);
 }
 
 TEST(TrailVertex, AnyZeroFactorOfKLeavesTheVertexWhereItIs) {

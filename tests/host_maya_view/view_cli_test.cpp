@@ -2,33 +2,20 @@
 #include "fixture_scene.h"
 
 #include <image_io.h>
+#include <tool_run.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output; // stdout and stderr together
-};
+using testsupport::ToolRun;
 
 ToolRun runView(const std::string& args) {
-    const std::string command = std::string(QUILLOMAR_VIEW_TOOL) + " " + args + " 2>&1";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return testsupport::runCommand(std::string(QUILLOMAR_VIEW_TOOL) + " " + args);
 }
 
 std::string sceneFile() {

@@ -11,6 +11,7 @@
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
+#include <tool_main.h>
 
 #include <fstream>
 #include <iostream>
@@ -115,22 +116,6 @@ void run(const ViewOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    ViewOptions options;
-    try {
-        options = quillomar_view::parseViewOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const quillomar_view::UsageError& error) {
-        std::cerr << "quillomar-view: " << error.what() << "\n\n" << quillomar_view::usageText();
-        return 2;
-    }
-    if (options.help) {
-        std::cout << quillomar_view::usageText();
-        return 0;
-    }
-    try {
-        run(options);
-    } catch (const std::exception& error) {
-        std::cerr << "quillomar-view: " << error.what() << "\n";
-        return 1;
-    }
-    return 0;
+    return quillomar_tools::toolMain("quillomar-view", argc, argv, quillomar_view::parseViewOptions,
+                                     quillomar_view::usageText, run);
 }

@@ -1,16 +1,17 @@
 #pragma once
 // Command line of quillomar-view.
-#include <stdexcept>
+#include <command_line.h>
+
 #include <string>
 #include <vector>
 
 namespace quillomar_view {
 
-// A command line that cannot be run; the message says why.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using quillomar_tools::framePath;
+using quillomar_tools::hasFrameNumber;
+using quillomar_tools::parseFrames;
+using quillomar_tools::parseSize;
+using quillomar_tools::UsageError;
 
 struct ViewOptions {
     bool help = false;
@@ -34,20 +35,8 @@ struct ViewOptions {
 // Throws UsageError.
 ViewOptions parseViewOptions(const std::vector<std::string>& args);
 
-// "WxH" with both sides from 1 to 16384. Throws UsageError.
-void parseSize(const std::string& text, int& width, int& height);
-
 // "COLSxROWS" with both from 1 to 100. Throws UsageError.
 void parseSheet(const std::string& text, int& columns, int& rows);
-
-// "A:B" with A <= B, or a single frame "A". Throws UsageError.
-void parseFrames(const std::string& text, int& first, int& last);
-
-// The output path of a frame: a printf-style integer conversion in the path (%d, %4d, %04d) is
-// replaced by the frame number and "%%" by "%". Any other conversion is refused. Throws
-// UsageError.
-std::string framePath(const std::string& pattern, int frame);
-bool hasFrameNumber(const std::string& pattern);
 
 const char* usageText();
 

@@ -1,0 +1,14 @@
+#pragma once
+// Runs a command line as a user's shell would and keeps what it printed and how it ended.
+#include <string>
+
+namespace testsupport {
+
+struct ToolRun {
+    int exitCode = -1;  // -1 when the command did not exit normally
+    std::string output; // standard output and standard error together
+};
+
+ToolRun runCommand(const std::string& command);
+
+} // namespace testsupport

@@ -1,0 +1,102 @@
+// quillomar-render's frame ranges, help and exit codes, run as a user runs it.
+#include <image_io.h>
+#include <tool_run.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+testsupport::ToolRun render(const std::string& arguments) {
+    return testsupport::runCommand(std::string(QUILLOMAR_RENDER) + " " + arguments);
+}
+
+const std::string kChoice = std::string(QUILLOMAR_SOURCE_DIR) + "/examples/choice.scene";
+
+std::string temp(const std::string& name) {
+    return ::testing::TempDir() + name;
+}
+
+TEST(RenderCli, AFrameRangeRendersThePictureOfEachFrameWithALineEach) {
+    for (int frame = 0; frame <= 2; ++frame)
+        std::remove(temp("choice-" + std::to_string(frame) + ".png").c_str());
+    const testsupport::ToolRun run =
+        render(kChoice + " --frames 0:2 --size 16x16 -o " + temp("choice-%d.png"));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("frame 0 (1/3)"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("frame 2 (3/3)"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find('\r'), std::string::npos) << "a pipe is not a terminal";
+
+    // The selector is the frame: green, then a checker (two colours), then a ramp.
+    quillomar::Image pictures[3];
+    for (int frame = 0; frame <= 2; ++frame)
+        ASSERT_TRUE(
+            quillomar::readPng(temp("choice-" + std::to_string(frame) + ".png"), pictures[frame]));
+    EXPECT_GT(pictures[0].pixel(3, 3)[1], 150);
+    EXPECT_LT(pictures[0].pixel(3, 3)[0], 80);
+    EXPECT_NE(pictures[1].rgba, pictures[0].rgba);
+    EXPECT_NE(pictures[2].rgba, pictures[1].rgba);
+    EXPECT_LT(pictures[2].pixel(0, 8)[0], pictures[2].pixel(15, 8)[0]);
+
+    // Without a range the frame is 1: the checker.
+    const testsupport::ToolRun single =
+        render(kChoice + " --size 16x16 -o " + temp("choice-single.png"));
+    ASSERT_EQ(single.exitCode, 0) << single.output;
+    quillomar::Image one;
+    ASSERT_TRUE(quillomar::readPng(temp("choice-single.png"), one));
+    EXPECT_EQ(one.rgba, pictures[1].rgba);
+}
+
+TEST(RenderCli, HelpExplainsEveryOptionWithAnExample) {
+    const testsupport::ToolRun run = render("--help");
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"-o, --output", "--size", "--threads", "--frames", "--library",
+                               "--declarations", "--help", "Exit codes"})
+        EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    EXPECT_GE(std::count(run.output.begin(), run.output.end(), '\n'), 40);
+    const std::size_t options = run.output.find("Options:");
+    const std::size_t scene = run.output.find("Scene file");
+    ASSERT_NE(options, std::string::npos);
+    // Each option but --help has an example.
+    const std::string optionText = run.output.substr(options, scene - options);
+    std::size_t examples = 0;
+    for (std::size_t at = optionText.find("e.g."); at != std::string::npos;
+         at = optionText.find("e.g.", at + 1))
+        ++examples;
+    EXPECT_EQ(examples, 6u) << optionText;
+}
+
+TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
+    const std::string out = " -o " + temp("never.png");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {kChoice + " --frames 0:2" + out, 2, "needs a frame number"},
+        {kChoice + " --frames 2:0" + out, 2, "bad frame range"},
+        {kChoice + " --threads 0" + out, 2, "bad thread count \"0\""},
+        {kChoice + " --threads many" + out, 2, "bad thread count"},
+        {kChoice + " --size 20000x10" + out, 2, "bad size"},
+        {kChoice + " --size" + out, 2, "bad size \"-o\""},
+        {kChoice + " " + kChoice + out, 2, "more than one scene"},
+        {kChoice + " --wobble" + out, 2, "unknown option --wobble"},
+        {kChoice, 2, "no output file"},
+        {"/no/such.scene" + out, 1, "cannot read scene /no/such.scene"},
+        {kChoice + " --library /no/such.so" + out, 1, "cannot load shader library /no/such.so"},
+        {kChoice + " -o /no/such/folder/x.png", 1, "/no/such/folder/x.png"},
+    };
+    for (const auto& c : cases) {
+        const testsupport::ToolRun run = render(c.arguments);
+        EXPECT_EQ(run.exitCode, c.status) << c.arguments << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n"
+                                                                 << run.output;
+    }
+    EXPECT_FALSE(std::ifstream(temp("never.png")).good());
+}
+
+} // namespace

@@ -20,7 +20,7 @@ struct SceneRender {
     const ContourPass* contours; // null: no contour pass
     int samplesPerPixel;
     int gridWidth, gridHeight; // samples
-    int tilesAcross, tileCount;
+    int tilesAcross;
     ColorImage& image;
     std::vector<std::vector<ContourPoint>>& pointsByTile;
 
@@ -45,6 +45,9 @@ struct SceneRender {
         const float share = 1.0f / static_cast<float>(samplesPerPixel * samplesPerPixel);
         for (int y = y0; y < yEnd; ++y) {
             for (int x = x0; x < xEnd; ++x) {
+                if (x >= x1 && y >= y1) {
+                    continue; // the corner beyond the tile is in no pair the tile compares
+                }
                 const miColor color =
                     shading.shadeEye((x + 0.5) / samplesPerPixel, (y + 0.5) / samplesPerPixel,
                                      settings.height, thread, recordOf(x, y));
@@ -111,8 +114,7 @@ quillomar::Image render(const ShaderNetwork& network, const Scene& scene,
     std::vector<std::vector<ContourPoint>> pointsByTile(withContours ? tileCount : 0);
     const SceneRender work{settings,        shading,   contours ? &*contours : nullptr,
                            samplesPerPixel, gridWidth, gridHeight,
-                           tilesAcross,     tileCount, image,
-                           pointsByTile};
+                           tilesAcross,     image,     pointsByTile};
 
     std::atomic<int> nextTile{0};
     runThreads(settings.threads, [&](miSshort thread) {

@@ -77,15 +77,14 @@ TEST_F(Constraints, AParentConstraintPlacesAJointAsAChildOfItsTarget) {
     offset.translate[1] = 1;
     offset.rotate[2] = 30;
     const MMatrix expected = compose(offset) * compose(target);
-    const MMatrix world = MDagPath::getAPathTo(node("bone")).inclusiveMatrix();
+    const MMatrix world = pathTo(node("bone")).inclusiveMatrix();
     expectRotation(world, expected, "joint rotation");
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(world[3][i], expected[3][i], 1e-9);
 
     // Following the target.
     mel("setAttr ctl.tx 4");
-    EXPECT_NEAR(MDagPath::getAPathTo(node("bone")).inclusiveMatrix()[3][0], expected[3][0] + 3,
-                1e-9);
+    EXPECT_NEAR(pathTo(node("bone")).inclusiveMatrix()[3][0], expected[3][0] + 3, 1e-9);
     // Without weight: the rest position.
     mel("setAttr pin.tg[0].tw 0; setAttr pin.rst -type double3 7 8 9");
     EXPECT_EQ(number("bone.tx"), 7.0);

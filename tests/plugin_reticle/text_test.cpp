@@ -87,20 +87,22 @@ TEST_F(ReticleTest, TextsShowSceneValuesThroughTheirFormats) {
     EXPECT_EQ(wordsOf(viewport).at(1), "0013 (0001 - 0120)");
 }
 
-TEST_F(ReticleTest, UserAndFileTextsWithEmptyValuesShowError) {
-    addText(0, 8);
-    addText(1, 9);
+TEST_F(ReticleTest, UserAndFileTextsShowTheirValuesOrError) {
+    for (int type = 8; type <= 11; ++type)
+        addText(type - 8, type);
     const char* saved = std::getenv("USER");
     const std::string user = saved ? saved : "";
     hostkit::Viewport viewport(kCamera, 320, 180);
+    // An unsaved scene: its file's directory is "." and every empty value shows "Error".
     MFileIO::setCurrentFile("");
     setenv("USER", "", 1);
-    EXPECT_EQ(wordsOf(viewport), (std::vector<std::string>{"Error", "Error"}));
+    EXPECT_EQ(wordsOf(viewport), (std::vector<std::string>{"Error", "Error", ".", "Error"}));
     unsetenv("USER");
     EXPECT_EQ(wordsOf(viewport).at(0), "Error");
     setenv("USER", "tess", 1);
     MFileIO::setCurrentFile("/shows/a/shot.ma");
-    EXPECT_EQ(wordsOf(viewport), (std::vector<std::string>{"tess", "/shows/a/shot.ma"}));
+    EXPECT_EQ(wordsOf(viewport),
+              (std::vector<std::string>{"tess", "/shows/a/shot.ma", "/shows/a", "shot.ma"}));
     if (saved)
         setenv("USER", user.c_str(), 1);
     else

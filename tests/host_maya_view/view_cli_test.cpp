@@ -34,6 +34,12 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
     const ToolRun run = runView("--help");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
+    for (const char* option : {"--plugin", "--camera", "--size", "--frames", "--contact-sheet",
+                               "--style", "--stats", "--verbose", "-o, --output", "Exit codes"})
+        EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    // Each option but --help has an example.
+    EXPECT_EQ(testsupport::occurrences(run.output, "e.g.", "Options:", "Examples:"), 9u)
+        << run.output;
 }
 
 // The fixture's marker line, seen through shotCam, crosses the middle of a 200x200 image.
@@ -124,6 +130,11 @@ TEST(QuillomarView, FramesGoToNumberedFiles) {
     const ToolRun run = runView(sceneFile() + " " + kPlugin +
                                 " --camera shotCam --size 32x24 --frames 3:4 -o " + pattern);
     ASSERT_EQ(run.exitCode, 0) << run.output;
+    // A line per frame; no bar, as the output is not a terminal.
+    EXPECT_NE(run.output.find("frame 3 (1/2) "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("frame 4 (2/2) "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("cli_frame.0004.png\n"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find('\r'), std::string::npos) << run.output;
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0003.png")));
     EXPECT_TRUE(fileExists(viewtest::tempPath("cli_frame.0004.png")));
     EXPECT_FALSE(fileExists(viewtest::tempPath("cli_frame.0005.png")));

@@ -18,4 +18,17 @@ ToolRun runCommand(const std::string& command) {
     return run;
 }
 
+std::size_t occurrences(const std::string& text, const std::string& part, const std::string& from,
+                        const std::string& to) {
+    std::size_t begin = from.empty() ? 0 : text.find(from);
+    if (begin == std::string::npos)
+        begin = 0;
+    std::size_t end = to.empty() ? std::string::npos : text.find(to, begin);
+    const std::string range = text.substr(begin, end == std::string::npos ? end : end - begin);
+    std::size_t count = 0;
+    for (std::size_t at = range.find(part); at != std::string::npos; at = range.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 } // namespace testsupport

@@ -11,4 +11,9 @@ struct ToolRun {
 
 ToolRun runCommand(const std::string& command);
 
+// How often `part` occurs in `text` between the first `from` and the first `to` after it (the
+// whole text when either is empty or missing).
+std::size_t occurrences(const std::string& text, const std::string& part,
+                        const std::string& from = "", const std::string& to = "");
+
 } // namespace testsupport

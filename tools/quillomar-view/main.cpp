@@ -11,8 +11,10 @@
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
+#include <progress.h>
 #include <tool_main.h>
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
 
@@ -58,11 +60,12 @@ std::string defaultCamera() {
     return first;
 }
 
-void writeImage(const quillomar::Image& image, const std::string& path) {
+void writeImage(const quillomar::Image& image, const std::string& path, bool report) {
     std::string error;
     if (!quillomar::writePng(image, path, &error))
         throw RunError(error);
-    std::cout << "wrote " << path << "\n";
+    if (report)
+        std::cout << "wrote " << path << "\n";
 }
 
 // With --stats: what a heads-up display shows for the frame just drawn.
@@ -71,23 +74,44 @@ void printStats(const ViewOptions& options, const std::string& camera) {
         std::cout << quillomar_view::formatFrameStats(quillomar_view::gatherFrameStats(camera));
 }
 
-void drawFrame(hostkit::Viewport& viewport, int frame, const ViewOptions& options,
-               const std::string& camera) {
+// Draws `frame`; returns the seconds it took.
+double drawFrame(hostkit::Viewport& viewport, int frame, const ViewOptions& options,
+                 const std::string& camera) {
+    const auto start = std::chrono::steady_clock::now();
     MAnimControl::setCurrentTime(MTime(frame, MTime::uiUnit()));
     viewport.draw();
     printStats(options, camera);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Every frame in turn, so that history-dependent nodes see the frames in order.
-void drawContactSheet(hostkit::Viewport& viewport, const ViewOptions& options,
-                      const std::string& camera) {
-    quillomar_view::ContactSheet sheet(options.sheetColumns, options.sheetRows, options.width,
+// Every frame in turn, so that history-dependent nodes see the frames in order; a progress line
+// per frame (plain lines when --stats prints between them).
+void drawFrames(hostkit::Viewport& viewport, const ViewOptions& options,
+                const std::string& camera) {
+    const bool sheet = options.sheetColumns > 0;
+    quillomar_view::ContactSheet tiles(sheet ? options.sheetColumns : 1,
+                                       sheet ? options.sheetRows : 1, options.width,
                                        options.height);
+    quillomar_tools::FrameProgress progress(std::cout, options.lastFrame - options.firstFrame + 1,
+                                            !options.stats &&
+                                                quillomar_tools::FrameProgress::stdoutIsTerminal());
+    const std::string sheetPath = quillomar_view::framePath(options.output, options.firstFrame);
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        drawFrame(viewport, frame, options, camera);
-        sheet.place(frame - options.firstFrame, viewport.image());
+        const double seconds = drawFrame(viewport, frame, options, camera);
+        if (sheet) {
+            tiles.place(frame - options.firstFrame, viewport.image());
+            progress.frameDone(frame,
+                               "tile " + std::to_string(frame - options.firstFrame + 1) + " of " +
+                                   sheetPath,
+                               seconds);
+            continue;
+        }
+        const std::string path = quillomar_view::framePath(options.output, frame);
+        writeImage(viewport.image(), path, false);
+        progress.frameDone(frame, path, seconds);
     }
-    writeImage(sheet.image(), quillomar_view::framePath(options.output, options.firstFrame));
+    if (sheet)
+        writeImage(tiles.image(), sheetPath, true);
 }
 
 void run(const ViewOptions& options) {
@@ -97,20 +121,13 @@ void run(const ViewOptions& options) {
     const std::string camera = options.camera.empty() ? defaultCamera() : options.camera;
     hostkit::Viewport viewport(camera, options.width, options.height);
     viewport.setDisplayStyle(options.shaded ? M3dView::kGouraudShaded : M3dView::kWireFrame);
-    if (!options.hasFrames) {
-        viewport.draw();
-        writeImage(viewport.image(), options.output);
-        printStats(options, camera);
+    if (options.hasFrames) {
+        drawFrames(viewport, options, camera);
         return;
     }
-    if (options.sheetColumns > 0) {
-        drawContactSheet(viewport, options, camera);
-        return;
-    }
-    for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        drawFrame(viewport, frame, options, camera);
-        writeImage(viewport.image(), quillomar_view::framePath(options.output, frame));
-    }
+    viewport.draw();
+    writeImage(viewport.image(), options.output, true);
+    printStats(options, camera);
 }
 
 } // namespace

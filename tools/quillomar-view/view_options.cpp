@@ -46,18 +46,11 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
             o.stats = true;
         } else if (a == "--verbose") {
             o.verbose = true;
-        } else if (!a.empty() && a[0] == '-') {
-            throw UsageError("unknown option " + a);
-        } else if (o.scene.empty()) {
-            o.scene = a;
         } else {
-            throw UsageError("more than one scene given: " + o.scene + " and " + a);
+            quillomar_tools::takeScene(a, o.scene);
         }
     }
-    if (o.scene.empty())
-        throw UsageError("no scene file given");
-    if (o.output.empty())
-        throw UsageError("no output file given (-o OUT.png)");
+    quillomar_tools::requireSceneAndOutput(o.scene, o.output);
     if (o.sheetColumns > 0) {
         const long frames = static_cast<long>(o.lastFrame) - o.firstFrame + 1;
         if (!o.hasFrames)
@@ -79,31 +72,49 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
 }
 
 const char* usageText() {
-    return "usage: quillomar-view SCENE.ma [--plugin LIB]... [--camera NAME] [--size WxH]\n"
-           "                      [--frames A:B [--contact-sheet CxR]]\n"
-           "                      [--style shaded|wireframe] [--stats] [--verbose] -o OUT.png\n"
-           "\n"
-           "Loads each plug-in library the way Maya does, opens the scene, draws the camera's\n"
-           "viewport (the ground grid, the meshes, then every locator) and writes a PNG.\n"
-           "\n"
-           "  --plugin LIB     plug-in library to load first (repeatable)\n"
-           "  --camera NAME    camera transform or shape (default: persp, else the first\n"
-           "                   perspective camera)\n"
-           "  --size WxH       image size in pixels (default 640x480)\n"
-           "  --frames A:B     draw frames A to B; OUT may hold %04d for the frame number\n"
-           "  --contact-sheet CxR\n"
-           "                   with --frames: one picture instead of one per frame, the\n"
-           "                   frames tiled C across and R down in reading order (first frame\n"
-           "                   top-left), each tile --size large, unused tiles black; e.g.\n"
-           "                   --frames 1:12 --contact-sheet 4x3 --size 320x240 -o sheet.png\n"
-           "  --style S        shaded (default) or wireframe meshes\n"
-           "  --stats          per frame, what a heads-up display shows: meshes drawn (with\n"
-           "                   their vertices and faces) and not drawn (with why), locators\n"
-           "                   drawn, and the scene's load messages counted by kind\n"
-           "  --verbose        list every line the scene's loading reports (default: one line\n"
-           "                   per kind of message, with its count)\n"
-           "  -o OUT.png       output file\n"
-           "  -h, --help       this text\n";
+    return R"(usage: quillomar-view SCENE.ma [--plugin LIB]... [--camera NAME] [--size WxH]
+                      [--frames A:B [--contact-sheet CxR]] [--style shaded|wireframe]
+                      [--stats] [--verbose] -o OUT.png
+
+Loads each plug-in library the way Maya does (MApiVersion, initializePlugin), opens the Maya
+ASCII scene and draws a camera's viewport as Maya's viewport does (the ground grid, the meshes,
+then every locator) into a PNG. Needs an X display: on a machine without one, put
+"xvfb-run -a" in front.
+
+Options:
+  --plugin LIB          a plug-in library to load before the scene; repeat for several.
+                                       e.g. --plugin build/default/lib/quillomarPlugins.so
+  --camera NAME         the camera's transform or shape (default: persp, else the first
+                        perspective camera).                e.g. --camera shotCam
+  --size WxH            image size in pixels, each side 1 to 16384 (default 640x480).
+                                                            e.g. --size 1920x1080
+  --frames A:B          draw frames A to B in order (or one frame A), one picture each, with a
+                        progress line per frame (a bar on a terminal); "%04d" (or %d, %4d) in
+                        the output name stands for the frame number.
+                                                            e.g. --frames 1:24 -o shot.%04d.png
+  --contact-sheet CxR   with --frames: one picture instead of one per frame, the frames tiled C
+                        across and R down in reading order (first frame top-left), each tile
+                        --size large, unused tiles black.
+                        e.g. --frames 1:12 --contact-sheet 4x3 --size 320x240 -o sheet.png
+  --style S             meshes shaded (default) or wireframe.  e.g. --style wireframe
+  --stats               per frame, what a heads-up display shows: meshes drawn (with their
+                        vertices and faces) and not drawn (with why), locators drawn, and the
+                        scene's load messages counted by kind.  e.g. --stats
+  --verbose             list every line the scene's loading reports (default: one line per
+                        kind of message, with its count).   e.g. --verbose
+  -o, --output OUT.png  the picture to write.               e.g. -o signs.png
+  -h, --help            this text
+
+Examples:
+  quillomar-view examples/signs.ma --plugin build/default/lib/quillomarPlugins.so \
+      --size 1024x768 -o signs.png
+  quillomar-view examples/obake.ma --plugin build/default/lib/quillomarPlugins.so \
+      --frames 1:12 --contact-sheet 4x3 --size 400x300 -o trail.png
+
+A scene line that cannot be read is reported as FILE:LINE: message and skipped, as Maya does.
+Exit codes: 0 written; 1 bad input (a scene, plug-in or camera that cannot be used, a picture
+that cannot be written); 2 a wrong command line.
+)";
 }
 
 } // namespace quillomar_view

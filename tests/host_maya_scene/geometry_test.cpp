@@ -48,6 +48,8 @@ TEST(MeshGeometry, FaceVertexNormalsAreSmoothOnlyAcrossSoftEdgesAndUserNormalsWi
     for (int k = 0; k < 3; ++k) {
         EXPECT_NEAR(smooth[0][k], weighted[0][k], 1e-12); // quad corner at vertex 0
         EXPECT_NEAR(smooth[4][k], weighted[0][k], 1e-12); // triangle corner at vertex 0
+        EXPECT_NEAR(smooth[1][k], weighted[1][k], 1e-12); // and both at vertex 1
+        EXPECT_NEAR(smooth[6][k], weighted[1][k], 1e-12);
     }
     EXPECT_EQ(smooth[3], (Vec3{0, 0, 1})); // vertex 3 touches only the quad
     m.normals.assign(7, Vec3{kUnsetNormal, kUnsetNormal, kUnsetNormal});

@@ -96,6 +96,27 @@ TEST_F(MayaMeshes, StoredListsTweaksAndIntermediateShapesAsMayaWritesThem) {
     std::remove(path.c_str());
 }
 
+TEST_F(MayaMeshes, TheCurrentUVSetIsTheOneUsed) {
+    const std::string path = writeScene(
+        tempPath("uv_sets.ma"),
+        "createNode transform -n \"tri\";\ncreateNode mesh -n \"triShape\" -p \"tri\";\n"
+        "\tsetAttr -s 3 \".vt[0:2]\"  0 0 0 1 0 0 0 1 0;\n"
+        "\tsetAttr -s 3 \".ed[0:2]\"  0 1 0 1 2 0 2 0 0;\n"
+        "\tsetAttr \".uvst[0].uvsn\" -type \"string\" \"map1\";\n"
+        "\tsetAttr \".uvst[0].uvsp[0:2]\" -type \"float2\" 0 0 1 0 0 1;\n"
+        "\tsetAttr \".uvst[1].uvsn\" -type \"string\" \"shifted\";\n"
+        "\tsetAttr \".uvst[1].uvsp[0:2]\" -type \"float2\" 5 5 6 5 5 6;\n"
+        "\tsetAttr \".cuvs\" -type \"string\" \"shifted\";\n"
+        "\tsetAttr \".fc[0]\" -type \"polyFaces\" f 3 0 1 2 mu 0 3 0 1 2 mu 1 3 2 1 0;\n");
+    ASSERT_TRUE(hostkit::openScene(path));
+    MFnMesh fn(node("triShape"));
+    MFloatArray us, vs;
+    ASSERT_TRUE(fn.getUVs(us, vs));
+    ASSERT_EQ(us.length(), 3u);
+    EXPECT_FLOAT_EQ(us[0], 5.0f);
+    std::remove(path.c_str());
+}
+
 TEST_F(MayaMeshes, BrokenStoredListsLeaveTheMeshUndrawnWithTheReason) {
     std::string broken = kCubeShape;
     broken.replace(broken.find("f 4 1 7 -3 -7"), 13, "f 4 1 7 -3 -6");
@@ -158,7 +179,11 @@ TEST_F(MayaMeshes, UnknownHistoryLeavesItsMeshUndrawnWithOneWarningPerType) {
         "createNode pointConstraint -n \"pin\" -p \"a\";\n"
         "connectAttr \"cube1.out\" \"bevel1.ip\";\nconnectAttr \"bevel1.out\" \"aShape.i\";\n"
         "connectAttr \"cube2.out\" \"bevel2.ip\";\nconnectAttr \"bevel2.out\" \"tweak.ip\";\n"
-        "connectAttr \"tweak.out\" \"bShape.i\";\nconnectAttr \"cube2.out\" \"cShape.i\";\n"
+        "connectAttr \"tweak.out\" \"bShape.i\";\n"
+        // Component groups of unknown type do not stop geometry.
+        "createNode groupId -n \"gid\";\ncreateNode groupParts -n \"parts\";\n"
+        "connectAttr \"gid.id\" \"parts.gi\";\nconnectAttr \"cube2.out\" \"parts.ig\";\n"
+        "connectAttr \"parts.og\" \"cShape.i\";\n"
         "connectAttr \"pin.ctx\" \"a.tx\";\n");
     testing::internal::CaptureStderr();
     ASSERT_TRUE(hostkit::openScene(path));
@@ -179,6 +204,13 @@ TEST_F(MayaMeshes, UnknownHistoryLeavesItsMeshUndrawnWithOneWarningPerType) {
     // A channel an unknown node drives keeps the value the file stored.
     EXPECT_EQ(number("a.tx"), 1.0);
     EXPECT_FALSE(plug("a.tx").isDestination());
+    // Saved and read back, the placeholders keep their type and connections.
+    ASSERT_TRUE(hostkit::saveScene(path));
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(hostkit::openScene(path));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(meshNamed(hostkit::meshes(), "|b|bShape")->notDrawn, why);
+    EXPECT_EQ(number("a.tx"), 1.0);
     std::remove(path.c_str());
 }
 

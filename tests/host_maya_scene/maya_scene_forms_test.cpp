@@ -135,6 +135,15 @@ TEST_F(MayaScene, DagNamesRepeatUnderDifferentParentsAndPathsTellThemApart) {
                             "|group1|leg)"),
               std::string::npos)
         << messages;
+    // A path from the top names only nodes under that top node.
+    mel("createNode transform -n arm -p group; createNode transform -n hand -p arm");
+    EXPECT_TRUE(node("|arm|hand").isNull());
+    EXPECT_FALSE(node("|group|arm|hand").isNull());
+    // Only the full path tells "|a|b" from "|x|a|b".
+    mel("createNode transform -n a; createNode transform -n b -p a; createNode transform -n x;"
+        "createNode transform -n a -p x; createNode transform -n b -p \"|x|a\"");
+    EXPECT_STREQ(MDagPath::getAPathTo(node("|a|b")).partialPathName().asChar(), "|a|b");
+    EXPECT_STREQ(MDagPath::getAPathTo(node("|x|a|b")).partialPathName().asChar(), "x|a|b");
     // Moving a node next to one of the same name renames it, as in Maya.
     mel("parent -r \"|group|leg|foot\" \"|group1|leg\"");
     EXPECT_EQ(hostkit::nodeName(node("|group1|leg|foot1")), "foot1");

@@ -38,6 +38,18 @@ TEST(MelScript, BadCommandsAreDroppedAndReadingResumes) {
     EXPECT_EQ(s.commands[1].words[1].text, "a\"q\\");
 }
 
+TEST(MelScript, ParenthesisedStringsJoinIntoOneWordAsScriptNodesWriteThem) {
+    MelScript s = parseMel("setAttr \".b\" -type \"string\" (\n\t\t\"ab\\n\"\n\t\t+ \"cd\");\n"
+                           "setAttr \".c\" ( \"open\" + );\nselect a;");
+    ASSERT_EQ(s.commands.size(), 2u);
+    ASSERT_EQ(s.commands[0].words.size(), 5u);
+    EXPECT_EQ(s.commands[0].words[4].text, "ab\ncd");
+    EXPECT_EQ(s.commands[0].words[4].kind, MelWord::Quoted);
+    ASSERT_EQ(s.errors.size(), 1u); // anything else in parentheses is not MEL the host runs
+    EXPECT_EQ(s.errors[0].line, 4);
+    EXPECT_EQ(s.commands[1].line, 5);
+}
+
 TEST(MelArgs, AcceptsShortAndLongFlagsAndRejectsUnknownOrIncomplete) {
     const std::vector<MelFlag> flags = {{"n", "name", 1}, {"s", "shared", 0}};
     MelArgs args;
@@ -100,6 +112,38 @@ TEST(TransformMath, ScalesThenRotatesXYZThenTranslates) {
     EXPECT_NEAR(q[0], 11, 1e-12);
     EXPECT_NEAR(q[1], 20, 1e-12);
     EXPECT_NEAR(q[2], 30, 1e-12);
+}
+
+TEST(TransformMath, PivotsStayPutUnderTheirRotationAndScale) {
+    TransformValues v;
+    v.rotate[2] = 90;
+    v.scale[0] = 3;
+    v.rotatePivot[0] = 1, v.rotatePivot[1] = 2;
+    v.scalePivot[0] = 1, v.scalePivot[1] = 2;
+    v.translate[2] = 5;
+    double m[4][4], q[3];
+    composeTransform(v, m);
+    const double pivot[3] = {1, 2, 0};
+    transformPoint(m, pivot, q);
+    EXPECT_NEAR(q[0], 1, 1e-12);
+    EXPECT_NEAR(q[1], 2, 1e-12);
+    EXPECT_NEAR(q[2], 5, 1e-12);
+    // One unit along X from the pivot: scaled by 3, then turned to +Y.
+    const double beside[3] = {2, 2, 0};
+    transformPoint(m, beside, q);
+    EXPECT_NEAR(q[0], 1, 1e-12);
+    EXPECT_NEAR(q[1], 5, 1e-12);
+    // A joint turns about its origin and undoes its parent's scale.
+    TransformValues joint;
+    joint.joint = true;
+    joint.rotatePivot[0] = 7; // ignored
+    joint.jointOrient[2] = 90;
+    joint.inverseScale[1] = 2; // the parent scales Y by 2
+    composeTransform(joint, m);
+    const double x[3] = {1, 0, 0};
+    transformPoint(m, x, q);
+    EXPECT_NEAR(q[0], 0, 1e-12);
+    EXPECT_NEAR(q[1], 0.5, 1e-12);
 }
 
 TEST(TransformMath, DecomposingGivesChannelsThatComposeTheSameMatrix) {

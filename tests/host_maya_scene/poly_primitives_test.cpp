@@ -177,9 +177,13 @@ TEST(StoredMesh, EdgeLoopsHolesAndNormalsResolveOrFailWithTheReason) {
     c = storedCube();
     c.edges[3].to = 99;
     EXPECT_NE(buildMesh(c, m).find("does not exist"), std::string::npos);
-    // A face without UVs in the drawn set: the mesh has none rather than half.
+    // A face without UVs in the drawn set, or with too few: the mesh has none rather than half.
     c = storedCube();
     c.faces[5].uvs.clear();
+    ASSERT_EQ(buildMesh(c, m), "");
+    EXPECT_TRUE(m.uvIds.empty());
+    c = storedCube();
+    c.faces[2].uvs[0][0].pop_back();
     ASSERT_EQ(buildMesh(c, m), "");
     EXPECT_TRUE(m.uvIds.empty());
 }

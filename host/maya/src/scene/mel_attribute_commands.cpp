@@ -188,6 +188,13 @@ std::string nextAvailable(const MPlug& array) {
     return std::string(array.name().asChar()) + "[" + std::to_string(index) + "]";
 }
 
+// ".attr[2].child" of "node.attr[2].child".
+std::string attributePart(const std::string& plugName) {
+    const size_t bar = plugName.rfind('|');
+    const size_t dot = plugName.find('.', bar == std::string::npos ? 0 : bar);
+    return dot == std::string::npos ? "" : plugName.substr(dot);
+}
+
 // The source and destination plugs a connection command names. A connection to or from an
 // attribute a placeholder lacks is recorded instead (`recorded`).
 MStatus connectionPlugs(const MelArgs& args, MelSession& session, MPlug& src, MPlug& dst,
@@ -205,7 +212,9 @@ MStatus connectionPlugs(const MelArgs& args, MelSession& session, MPlug& src, MP
         return MS::kInvalidParameter;
     if (from.onPlaceholder || to.onPlaceholder) {
         if (record)
-            recordPlaceholderLink({from.node, to.node, from.plug, to.plug});
+            recordPlaceholderLink({from.node, to.node, from.plug, to.plug,
+                                   attributePart(args.positional()[0].text),
+                                   attributePart(args.positional()[1].text)});
         recorded = true;
     }
     src = from.plug;

@@ -3,6 +3,8 @@
 #include "core/internal.h"
 #include "scene/builtin_ids.h"
 #include "scene/builtin_transform.h"
+#include "scene/dag_names.h"
+#include "scene/mel_values.h"
 #include "scene/node_factory.h"
 
 #include <maya/MFnTypedAttribute.h>
@@ -82,6 +84,14 @@ std::string placeholderType(const MObject& node) {
 
 void recordPlaceholderLink(const PlaceholderLink& link) {
     links().push_back(link);
+}
+
+std::string placeholderLinksText() {
+    std::string text;
+    for (const PlaceholderLink& link : links())
+        text += "connectAttr " + quoteMel(uniqueNameOf(link.source) + link.sourceAttribute) + " " +
+                quoteMel(uniqueNameOf(link.destination) + link.destinationAttribute) + ";\n";
+    return text;
 }
 
 std::string unknownMeshHistory(const MObject& shape) {

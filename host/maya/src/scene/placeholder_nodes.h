@@ -24,12 +24,15 @@ bool isPlaceholder(const MObject& node);
 std::string placeholderType(const MObject& node);
 
 // A connection the file makes to or from an attribute a placeholder lacks. The plugs are null
-// on the placeholder's side.
+// on the placeholder's side; the attributes are as the file named them (".out", ".ip").
 struct PlaceholderLink {
     MObject source, destination;
     MPlug sourcePlug, destinationPlug;
+    std::string sourceAttribute, destinationAttribute;
 };
 void recordPlaceholderLink(const PlaceholderLink& link);
+// The recorded connections, oldest first, as connectAttr lines for a scene file.
+std::string placeholderLinksText();
 
 // The type of the first placeholder upstream of a mesh along the connections that carry
 // meshes, e.g. "polyExtrudeFace": the mesh's history runs through a node the host cannot

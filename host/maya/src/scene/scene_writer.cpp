@@ -75,6 +75,7 @@ public:
         for (const auto& [src, dst] : mcore::allConnections())
             text += "connectAttr " + quoteMel(src.name().asChar()) + " " +
                     quoteMel(dst.name().asChar()) + ";\n";
+        text += placeholderLinksText();
     }
 
 private:

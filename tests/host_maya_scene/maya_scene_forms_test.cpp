@@ -142,8 +142,8 @@ TEST_F(MayaScene, DagNamesRepeatUnderDifferentParentsAndPathsTellThemApart) {
     // Only the full path tells "|a|b" from "|x|a|b".
     mel("createNode transform -n a; createNode transform -n b -p a; createNode transform -n x;"
         "createNode transform -n a -p x; createNode transform -n b -p \"|x|a\"");
-    EXPECT_STREQ(MDagPath::getAPathTo(node("|a|b")).partialPathName().asChar(), "|a|b");
-    EXPECT_STREQ(MDagPath::getAPathTo(node("|x|a|b")).partialPathName().asChar(), "x|a|b");
+    EXPECT_STREQ(pathTo(node("|a|b")).partialPathName().asChar(), "|a|b");
+    EXPECT_STREQ(pathTo(node("|x|a|b")).partialPathName().asChar(), "x|a|b");
     // Moving a node next to one of the same name renames it, as in Maya.
     mel("parent -r \"|group|leg|foot\" \"|group1|leg\"");
     EXPECT_EQ(hostkit::nodeName(node("|group1|leg|foot1")), "foot1");

@@ -2,6 +2,7 @@
 #include "drawerEmit.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 const int kStepsPerTurn = 64;
@@ -27,27 +28,36 @@ DrawerVertex circlePoint(int plane, float angle) {
 }
 } // namespace
 
-void Circle::draw(GLenum mode) {
+DrawerBatches Circle::vertices() const {
     const int circlePlane = plane;
-    glBegin(mode);
-    emitArc(1, kStepsPerTurn, [circlePlane](float a) { return circlePoint(circlePlane, a); });
-    glEnd();
+    DrawerBatch batch;
+    appendArc(batch, 1, kStepsPerTurn,
+              [circlePlane](float a) { return circlePoint(circlePlane, a); });
+    return {batch};
 }
 
-void Arch::draw(GLenum mode) {
+void Circle::draw(GLenum mode) {
+    emitBatches(mode, vertices());
+}
+
+DrawerBatches Arch::vertices() const {
     const double innerRadius = 0.7;
-    glBegin(mode);
-    emitArc(1, kStepsPerHalfTurn, [](float a) { return circlePoint(1, a); });
-    emitArc(1, kStepsPerHalfTurn, [innerRadius](float a) {
+    DrawerBatch batch;
+    appendArc(batch, 1, kStepsPerHalfTurn, [](float a) { return circlePoint(1, a); });
+    appendArc(batch, 1, kStepsPerHalfTurn, [innerRadius](float a) {
         const DrawerVertex outer = circlePoint(1, a);
         return DrawerVertex{scaled(outer.x, innerRadius), 0, scaled(outer.z, innerRadius)};
     });
     static const DrawerVertex closing[] = {{1, 0, 0}, {0.7f, 0, 0}, {-1, 0, 0}, {-0.7f, 0, 0}};
-    emitSegments(closing);
-    glEnd();
+    appendSegments(batch, closing);
+    return {batch};
 }
 
-void Ellipse1::draw(GLenum mode) {
+void Arch::draw(GLenum mode) {
+    emitBatches(mode, vertices());
+}
+
+DrawerBatches Ellipse1::vertices() const {
     // Two half circles of radius 0.5 centred half a unit before and behind the origin.
     const auto halfCircle = [](double zOffset) {
         return [zOffset](float a) {
@@ -55,22 +65,36 @@ void Ellipse1::draw(GLenum mode) {
             return DrawerVertex{scaled(unit.x, 0.5), 0, scaled(unit.z, 0.5, zOffset)};
         };
     };
-    glBegin(mode);
-    emitArc(1, kStepsPerHalfTurn, halfCircle(-0.5));
-    emitArc(kStepsPerHalfTurn + 1, kStepsPerTurn, halfCircle(0.5));
+    DrawerBatch batch;
+    appendArc(batch, 1, kStepsPerHalfTurn, halfCircle(-0.5));
+    appendArc(batch, kStepsPerHalfTurn + 1, kStepsPerTurn, halfCircle(0.5));
     static const DrawerVertex sides[] = {
         {0.5f, 0, 0.5f}, {0.5f, 0, -0.5f}, {-0.5f, 0, 0.5f}, {-0.5f, 0, -0.5f}};
-    emitSegments(sides);
-    glEnd();
+    appendSegments(batch, sides);
+    return {batch};
+}
+
+void Ellipse1::draw(GLenum mode) {
+    emitBatches(mode, vertices());
+}
+
+// Three great circles: XZ, then YZ, then XY.
+DrawerBatches Sphere::vertices() const {
+    DrawerBatches batches;
+    for (int plane : {1, 0, 2})
+        batches.push_back(Circle(plane).vertices().front());
+    return batches;
 }
 
 void Sphere::draw(GLenum mode) {
-    Circle(1).draw(mode);
-    Circle(0).draw(mode);
-    Circle(2).draw(mode);
+    emitBatches(mode, vertices());
+}
+
+// A circle with its inscribed triangle.
+DrawerBatches Root::vertices() const {
+    return {Circle(1).vertices().front(), Triangle().vertices().front()};
 }
 
 void Root::draw(GLenum mode) {
-    Circle(1).draw(mode);
-    Triangle().draw(mode);
+    emitBatches(mode, vertices());
 }

@@ -4,20 +4,24 @@
 #include <GL/glut.h>
 #include <GL/gl.h>
 
-void emitVertex(const DrawerVertex& vertex) {
-    glVertex3f(vertex.x, vertex.y, vertex.z);
-}
-
-void emitOutline(const DrawerVertex* points, std::size_t count) {
+void appendOutline(DrawerBatch& batch, const DrawerVertex* points, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        emitVertex(points[i]);
-        emitVertex(points[(i + 1) % count]);
+        batch.push_back(points[i]);
+        batch.push_back(points[(i + 1) % count]);
     }
 }
 
-void emitSegments(const DrawerVertex* points, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i)
-        emitVertex(points[i]);
+void appendSegments(DrawerBatch& batch, const DrawerVertex* points, std::size_t count) {
+    batch.insert(batch.end(), points, points + count);
+}
+
+void emitBatches(unsigned int mode, const DrawerBatches& batches) {
+    for (const DrawerBatch& batch : batches) {
+        glBegin(mode);
+        for (const DrawerVertex& vertex : batch)
+            glVertex3f(vertex.x, vertex.y, vertex.z);
+        glEnd();
+    }
 }
 
 float drawerAngle(int step) {

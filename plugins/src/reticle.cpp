@@ -16,6 +16,7 @@
 
 const MString Reticle::nodeTypeName("reticle");
 const MTypeId Reticle::nodeTypeId(0x121EC8);
+const MString Reticle::drawDbClassification("drawdb/geometry/reticle");
 
 MObject Reticle::aDrawingEnabled;
 MObject Reticle::aEnableTextDrawing;
@@ -228,6 +229,12 @@ bool Reticle::setInternalValueInContext(const MPlug& plug, const MDataHandle&, M
         dirty = true;
     // Maya keeps the value in the data block, where plug reads find it.
     return false;
+}
+
+MStatus Reticle::setDependentsDirty(const MPlug& plug, MPlugArray&) {
+    if (plug == aTime)
+        timeChanged = true;
+    return MS::kSuccess;
 }
 
 bool Reticle::isBounded() const {

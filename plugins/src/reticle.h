@@ -2,6 +2,7 @@
 // The "reticle" locator: a camera overlay in viewport pixels (film gate, aspect-ratio frames and
 // masks with safe frames, guide lines and up to ten text fields). It keeps a copy of its settings
 // that changes of its internal attributes mark dirty and the next draw refreshes.
+#include "reticlePicture.h"
 #include "reticleRecords.h"
 #include "reticleTextLayout.h"
 
@@ -14,6 +15,7 @@
 #include <maya/MMatrix.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 #include <maya/MPxLocatorNode.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -28,6 +30,8 @@ public:
     void postConstructor() override;
     bool setInternalValueInContext(const MPlug& plug, const MDataHandle& dataHandle,
                                    MDGContext& context) override;
+    // Notes when the time changes, so that Viewport 2.0 reads it only then.
+    MStatus setDependentsDirty(const MPlug& plug, MPlugArray& plugArray) override;
     void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style,
               M3dView::DisplayStatus status) override;
     bool isBounded() const override;
@@ -41,6 +45,14 @@ public:
 
     static const MString nodeTypeName;
     static const MTypeId nodeTypeId;
+    // Viewport 2.0 draws nodes of this classification with ReticleDrawOverride.
+    static const MString drawDbClassification;
+
+    // Viewport 2.0: the picture for a view through `cameraPath` on a port of the given size, with
+    // the cached copies refreshed only as far as they are out of date and the time read only
+    // when it changed. False when nothing is to be drawn.
+    bool viewport2Picture(const MDagPath& cameraPath, int portWidth, int portHeight,
+                          ReticlePicture& picture);
 
     static MObject aDrawingEnabled;
     static MObject aEnableTextDrawing;
@@ -86,14 +98,18 @@ private:
     MStatus readFilmbackSettings();
     bool textCountChanged() const;
     bool aspectCountChanged() const;
+    // The text array has gained or lost elements since the entries were built (unlike
+    // textCountChanged, true only once when there are more than ten).
+    bool textElementsChanged() const;
 
     // Frames and passes (reticleDraw.cpp).
     MMatrix getMatrix(const MString& name) const;
-    bool readView(M3dView& view);
+    // The refresh and frames of a draw (steps shared by the legacy draw and Viewport 2.0);
+    // false when nothing is to be drawn.
+    bool refreshFor(const MDagPath& cameraPath, int width, int height, bool viewport2);
+    // The viewing camera and port; false when the camera draws no reticle.
+    bool readCamera(const MDagPath& cameraPath, int width, int height);
     void computeFrames();
-    void drawMaskPass() const;
-    void drawOutlinePass() const;
-    void drawGuideLines() const;
 
     // Text overlay (reticleText.cpp).
     struct SceneFrames {
@@ -101,7 +117,11 @@ private:
         double start;
         double end;
     };
-    void drawTextOverlay(M3dView& view) const;
+    void drawTextOverlay(M3dView& view);
+    // Connects the time when it is not; reads it when `readTime`, else keeps the last value.
+    SceneFrames overlayFrames(bool readTime);
+    // The texts of the entries to draw, placed on their reference frames.
+    std::vector<ReticleText> textItems(const SceneFrames& frames) const;
     // The words of an entry; false for an unknown text type.
     bool textOf(const TextEntry& entry, const SceneFrames& frames, MString& text) const;
     // The reference frame of an entry's level, or null when it has none to draw against.
@@ -122,6 +142,11 @@ private:
     MObject thisNode;
     int aspectRatioCount = 0;
     bool dirty = false;
+    // Elements of the text array when textEntries was built.
+    unsigned int textElementCount = 0;
+    // The time's value as last read, and whether it changed since.
+    double currentFrame = 0.0;
+    bool timeChanged = true;
     std::vector<AspectRatioEntry> aspectEntries;
     std::vector<TextEntry> textEntries;
 };

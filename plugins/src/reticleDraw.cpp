@@ -65,32 +65,54 @@ private:
 } // namespace
 
 void Reticle::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle, M3dView::DisplayStatus) {
+    MDagPath cameraPath;
+    view.getCamera(cameraPath);
+    if (!refreshFor(cameraPath, view.portWidth(), view.portHeight(), false))
+        return;
+    worldInverseMatrix = getMatrix("worldInverseMatrix");
+    const ReticlePicture picture = reticleFrames(aspectEntries, windowFrame, filmback, settings);
+    const PixelSpace pixels(view, camera);
+    for (const ReticleMask& mask : picture.masks)
+        drawMask(mask, nearClip);
+    for (const ReticleOutline& outline : picture.outlines)
+        drawFrameOutline(outline, nearClip);
+    for (const ReticleLine& line : picture.lines)
+        drawLine(line, nearClip);
+    if (settings.enableTextDrawing)
+        drawTextOverlay(view);
+}
+
+bool Reticle::viewport2Picture(const MDagPath& cameraPath, int width, int height,
+                               ReticlePicture& picture) {
+    if (!refreshFor(cameraPath, width, height, true))
+        return false;
+    picture = reticleFrames(aspectEntries, windowFrame, filmback, settings);
+    if (settings.enableTextDrawing)
+        picture.texts = textItems(overlayFrames(timeChanged));
+    return true;
+}
+
+bool Reticle::refreshFor(const MDagPath& cameraPath, int width, int height, bool viewport2) {
     thisNode = thisMObject();
     if (dirty)
         refreshSettings();
     if (!settings.drawingEnabled)
-        return;
-    if (!readView(view))
-        return;
-    if (textCountChanged() || dirty)
+        return false;
+    if (!readCamera(cameraPath, width, height))
+        return false;
+    // The legacy check compares with the entries kept, at most ten, so more text elements than
+    // that are read again on every legacy draw.
+    if ((viewport2 ? textElementsChanged() : textCountChanged()) || dirty)
         rebuildTextEntries();
     if (aspectCountChanged() || dirty)
         rebuildAspectEntries();
     if (dirty)
         readFilmbackSettings();
     computeFrames();
-
-    const PixelSpace pixels(view, camera);
-    drawMaskPass();
-    drawOutlinePass();
-    drawGuideLines();
-    if (settings.enableTextDrawing)
-        drawTextOverlay(view);
+    return true;
 }
 
-bool Reticle::readView(M3dView& view) {
-    MDagPath cameraPath;
-    view.getCamera(cameraPath);
+bool Reticle::readCamera(const MDagPath& cameraPath, int width, int height) {
     camera.setObject(cameraPath.node());
     if (camera.isOrtho())
         return false;
@@ -104,9 +126,8 @@ bool Reticle::readView(M3dView& view) {
     }
     overscan = camera.overscan();
     nearClip = camera.nearClippingPlane() + 0.001;
-    portWidth = view.portWidth();
-    portHeight = view.portHeight();
-    worldInverseMatrix = getMatrix("worldInverseMatrix");
+    portWidth = width;
+    portHeight = height;
     windowFrame = windowFrameOf(portWidth, portHeight);
     return true;
 }
@@ -148,61 +169,4 @@ MMatrix Reticle::getMatrix(const MString& name) const {
     if (!status)
         return reportMatrixFailure("Reticle::getMatrix getting matrix");
     return matrix;
-}
-
-void Reticle::drawMaskPass() const {
-    for (std::size_t i = 0; i < aspectEntries.size(); ++i) {
-        const AspectRatioEntry& entry = aspectEntries[i];
-        if (entry.displayMode != kAspectMask)
-            continue;
-        // Each mask covers only the bands the previous (smaller) ratio's frame left open.
-        const ReticleFrame& outer = i == 0 ? windowFrame : aspectEntries[i - 1].frame;
-        drawMask(outer, entry.frame, entry.frame.maskColor, i == 0, nearClip);
-    }
-}
-
-void Reticle::drawOutlinePass() const {
-    for (std::size_t i = 0; i < aspectEntries.size(); ++i) {
-        const AspectRatioEntry& entry = aspectEntries[i];
-        if (entry.displayMode == kAspectNone)
-            continue;
-        drawFrameOutline(entry.frame, entry.frame.lineColor, i == 0, false, nearClip);
-        if (entry.safeAction)
-            drawFrameOutline(entry.safeActionFrame, entry.frame.lineColor, true, true, nearClip);
-        if (entry.safeTitle)
-            drawFrameOutline(entry.safeTitleFrame, entry.frame.lineColor, true, true, nearClip);
-    }
-}
-
-void Reticle::drawGuideLines() const {
-    const ReticleFrame& guide = filmback.guideFrame;
-    const MColor& color = settings.lineColor;
-    const double cy = windowFrame.extentY;
-    const double fx = (guide.left + guide.right) / 2.0;
-    if (settings.displayLineH)
-        drawLine({guide.left, cy}, {guide.right, cy}, color, nearClip);
-    if (settings.displayLineV)
-        drawLine({fx, guide.bottom}, {fx, guide.top}, color, nearClip);
-    const ReticleFrame& thirds =
-        thirdsReference(aspectEntries.data(), static_cast<int>(aspectEntries.size()), windowFrame);
-    const double factors[] = {0.33, 0.66};
-    if (settings.displayThirdsH) {
-        for (double factor : factors) {
-            const double y = thirds.bottom + factor * (thirds.top - thirds.bottom);
-            drawLine({thirds.left, y}, {thirds.right, y}, color, nearClip);
-        }
-    }
-    if (settings.displayThirdsV) {
-        for (double factor : factors) {
-            const double x = thirds.left + factor * (thirds.right - thirds.left);
-            drawLine({x, thirds.bottom}, {x, thirds.top}, color, nearClip);
-        }
-    }
-    if (settings.displayCrosshair) {
-        // Arms 20 pixels long with a 5-pixel gap around the centre.
-        drawLine({fx - 25, cy}, {fx - 5, cy}, color, nearClip);
-        drawLine({fx + 25, cy}, {fx + 5, cy}, color, nearClip);
-        drawLine({fx, cy - 25}, {fx, cy - 5}, color, nearClip);
-        drawLine({fx, cy + 25}, {fx, cy + 5}, color, nearClip);
-    }
 }

@@ -3,8 +3,6 @@
 #include <GL/glut.h> // before gl.h: on Windows it brings in the system header gl.h needs
 #include <GL/gl.h>
 
-#include <initializer_list>
-
 namespace {
 
 // Brackets one glBegin/glEnd with depth testing and depth writes off.
@@ -14,7 +12,8 @@ public:
         glDisable(GL_DEPTH_TEST);
         glDepthMask(GL_FALSE);
         glBegin(mode);
-        glColor4f(color.r, color.g, color.b, 1.0f - color.a);
+        const MColor opacity = opacityColor(color);
+        glColor4f(opacity.r, opacity.g, opacity.b, opacity.a);
     }
     ~FlatShape() {
         glEnd();
@@ -24,51 +23,39 @@ public:
     FlatShape(const FlatShape&) = delete;
     FlatShape& operator=(const FlatShape&) = delete;
 
-    void vertex(double x, double y) const { glVertex3d(x, y, z_); }
+    void vertex(const Point2& p) const { glVertex3d(p.x, p.y, z_); }
+    void quad(const Quad& corners) const {
+        for (const Point2& p : corners)
+            vertex(p);
+    }
 
 private:
     double z_;
 };
 
-void band(const FlatShape& shape, Point2 a, Point2 b, Point2 c, Point2 d) {
-    for (const Point2& p : {a, b, c, d})
-        shape.vertex(p.x, p.y);
-}
-
 } // namespace
 
-void drawLine(const Point2& from, const Point2& to, const MColor& color, double nearClip) {
-    const FlatShape shape(GL_LINES, color, nearClip);
-    shape.vertex(from.x, from.y);
-    shape.vertex(to.x, to.y);
+void drawLine(const ReticleLine& line, double nearClip) {
+    const FlatShape shape(GL_LINES, line.color, nearClip);
+    shape.vertex(line.from);
+    shape.vertex(line.to);
 }
 
-void drawFrameOutline(const ReticleFrame& frame, const MColor& color, bool closed, bool stippled,
-                      double nearClip) {
-    if (stippled) {
+void drawFrameOutline(const ReticleOutline& outline, double nearClip) {
+    if (outline.stippled) {
         glEnable(GL_LINE_STIPPLE);
-        glLineStipple(2, 0x00FF);
+        glLineStipple(kSafeFrameStippleFactor, kSafeFrameStipplePattern);
     }
     {
-        const FlatShape shape(closed ? GL_LINE_LOOP : GL_LINES, color, nearClip);
-        band(shape, {frame.left, frame.bottom}, {frame.right, frame.bottom},
-             {frame.right, frame.top}, {frame.left, frame.top});
+        const FlatShape shape(outline.closed ? GL_LINE_LOOP : GL_LINES, outline.color, nearClip);
+        shape.quad(frameCorners(outline.frame));
     }
-    if (stippled)
+    if (outline.stippled)
         glDisable(GL_LINE_STIPPLE);
 }
 
-void drawMask(const ReticleFrame& outer, const ReticleFrame& inner, const MColor& color,
-              bool withSides, double nearClip) {
-    const FlatShape shape(GL_QUADS, color, nearClip);
-    band(shape, {outer.left, outer.bottom}, {outer.right, outer.bottom},
-         {inner.right, inner.bottom}, {inner.left, inner.bottom});
-    band(shape, {inner.left, inner.top}, {inner.right, inner.top}, {outer.right, outer.top},
-         {outer.left, outer.top});
-    if (!withSides)
-        return;
-    band(shape, {outer.left, outer.bottom}, {inner.left, inner.bottom}, {inner.left, inner.top},
-         {outer.left, outer.top});
-    band(shape, {inner.right, inner.bottom}, {outer.right, outer.bottom}, {outer.right, outer.top},
-         {inner.right, inner.top});
+void drawMask(const ReticleMask& mask, double nearClip) {
+    const FlatShape shape(GL_QUADS, mask.color, nearClip);
+    for (const Quad& band : maskBands(mask))
+        shape.quad(band);
 }

@@ -65,6 +65,10 @@ bool Reticle::textCountChanged() const {
     return textEntries.size() != MPlug(thisNode, aText).numElements();
 }
 
+bool Reticle::textElementsChanged() const {
+    return textElementCount != MPlug(thisNode, aText).numElements();
+}
+
 bool Reticle::aspectCountChanged() const {
     return aspectEntries.size() != MPlug(thisNode, aAspectRatios).numElements();
 }
@@ -73,6 +77,7 @@ MStatus Reticle::rebuildTextEntries() {
     textEntries.clear();
     const MPlug texts(thisNode, aText);
     const unsigned int count = texts.numElements();
+    textElementCount = count;
     // Physical order is ascending logical index: the fields with the lowest indices are kept.
     for (unsigned int i = 0; i < count && i < kMaxTexts; ++i) {
         const MPlug element = texts.elementByPhysicalIndex(i);

@@ -76,29 +76,45 @@ void useHostMatrices() {
 
 } // namespace
 
-void Reticle::drawTextOverlay(M3dView& view) const {
+void Reticle::drawTextOverlay(M3dView& view) {
+    for (const ReticleText& item : textItems(overlayFrames(true)))
+        drawText(item.text, item.anchor, fontOf(item.size), fontHeight(item.size), item.color,
+                 item.align, view);
+}
+
+Reticle::SceneFrames Reticle::overlayFrames(bool readTime) {
     SceneFrames frames{0.0, MAnimControl::minTime().value(), MAnimControl::maxTime().value()};
     const MPlug timePlug(thisNode, aTime);
     if (!timePlug.isNull() && !timePlug.isConnected())
         MGlobal::executeCommand("connectAttr time1.o " + timePlug.name(), false, false);
-    MTime now;
-    timePlug.getValue(now);
-    frames.current = now.value();
+    if (readTime) {
+        MTime now;
+        timePlug.getValue(now);
+        currentFrame = now.value();
+        timeChanged = false;
+    }
+    frames.current = currentFrame;
+    return frames;
+}
 
+std::vector<ReticleText> Reticle::textItems(const SceneFrames& frames) const {
+    std::vector<ReticleText> items;
     for (const TextEntry& entry : textEntries) {
-        MString text;
-        if (!textOf(entry, frames, text))
+        ReticleText item;
+        if (!textOf(entry, frames, item.text))
             continue;
         const ReticleFrame* reference = referenceFrameOf(entry);
-        TextAnchor anchor;
         if (!reference ||
-            !anchorText(*reference, entry.level, entry.posRel, entry.posX, entry.posY, anchor))
+            !anchorText(*reference, entry.level, entry.posRel, entry.posX, entry.posY, item.anchor))
             continue;
-        void* font = fontOf(entry.size);
-        if (!font)
+        if (fontHeight(entry.size) == 0) // no font of that size
             continue;
-        drawText(text, anchor, font, fontHeight(entry.size), entry.color, entry.align, view);
+        item.size = entry.size;
+        item.align = entry.align;
+        item.color = entry.color;
+        items.push_back(item);
     }
+    return items;
 }
 
 bool Reticle::textOf(const TextEntry& entry, const SceneFrames& frames, MString& text) const {

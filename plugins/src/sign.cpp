@@ -19,6 +19,7 @@
 
 const MString Sign::nodeTypeName("sign");
 const MTypeId Sign::nodeTypeId(0x121EC7);
+const MString Sign::drawDbClassification("drawdb/geometry/sign");
 
 MObject Sign::aLocalRotateX;
 MObject Sign::aLocalRotateY;

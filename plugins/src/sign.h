@@ -53,6 +53,6 @@ public:
     static MObject aTextAlpha;
     static MObject aEnableTextLine;
 
-private:
-    void drawCurvePolygons() const;
+    // Viewport 2.0 draws nodes of this classification with SignDrawOverride.
+    static const MString drawDbClassification;
 };

@@ -1,86 +1,15 @@
+// The sign's legacy viewport draw: the picture of its look in immediate-mode OpenGL.
 #include "deprecatedCalls.h"
 #include "sign.h"
+#include "signLook.h"
 #include "signShapes.h"
-
-#include <maya/MFnDagNode.h>
-#include <maya/MFnNumericData.h>
-#include <maya/MFnPointArrayData.h>
-#include <maya/MPoint.h>
-#include <maya/MPointArray.h>
 
 #include <GL/glut.h> // before gl.h: on Windows it brings in the system header gl.h needs
 #include <GL/gl.h>
 
 namespace {
-struct Rgba {
-    float r, g, b, a;
-};
 
-// Reads this node's values through plugs; a failed read leaves zero.
-class SignValues {
-public:
-    explicit SignValues(const MObject& node) : node_(node), dagNode_(node) {}
-
-    float number(const MObject& attribute) const {
-        float value = 0.0f;
-        dagNode_.findPlug(attribute, true).getValue(value);
-        return value;
-    }
-    int integer(const MObject& attribute) const {
-        int value = 0;
-        dagNode_.findPlug(attribute, true).getValue(value);
-        return value;
-    }
-    bool flag(const MObject& attribute) const {
-        bool value = false;
-        dagNode_.findPlug(attribute, true).getValue(value);
-        return value;
-    }
-    MString text(const MObject& attribute) const {
-        MString value;
-        dagNode_.findPlug(attribute, true).getValue(value);
-        return value;
-    }
-    void triple(const MObject& x, const MObject& y, const MObject& z, float out[3]) const {
-        out[0] = number(x);
-        out[1] = number(y);
-        out[2] = number(z);
-    }
-    Rgba color(const MObject& colorAttribute, const MObject& alphaAttribute) const {
-        Rgba value{0.0f, 0.0f, 0.0f, number(alphaAttribute)};
-        MObject data;
-        MPlug(node_, colorAttribute).getValue(data);
-        MFnNumericData(data).getData(value.r, value.g, value.b);
-        return value;
-    }
-
-private:
-    MObject node_;
-    MFnDagNode dagNode_;
-};
-
-struct StatusColors {
-    Rgba shape;
-    Rgba text;
-};
-
-StatusColors colorsFor(const SignValues& values, M3dView::DisplayStatus status) {
-    const float alpha = values.number(Sign::aAlpha);
-    const float textAlpha = values.number(Sign::aTextAlpha);
-    switch (status) {
-    case M3dView::kActive:
-        return {{1.0f, 1.0f, 1.0f, alpha}, {1.0f, 1.0f, 1.0f, textAlpha}};
-    case M3dView::kLead: {
-        const float r = 0.2627451f, g = 1.0f, b = 0.6392157f;
-        return {{r, g, b, alpha}, {r, g, b, textAlpha}};
-    }
-    default:
-        return {values.color(Sign::aColor, Sign::aAlpha),
-                values.color(Sign::aTextColor, Sign::aTextAlpha)};
-    }
-}
-
-void setColor(const Rgba& color) {
+void setColor(const SignRgba& color) {
     glColor4f(color.r, color.g, color.b, color.a);
 }
 
@@ -105,21 +34,9 @@ void drawLabel(const MString& text, const float position[3]) {
     glEnable(GL_DEPTH_TEST);
     glPopMatrix();
 }
-} // namespace
 
-void Sign::drawCurvePolygons() const {
-    MFnDagNode node(thisMObject());
-    MPlug positions = node.findPlug(aCvPositions, true);
-    // Evaluating the count first brings the output up to date with the connected curves.
-    const unsigned int count = positions.evaluateNumElements();
-    for (unsigned int i = 0; i < count; ++i) {
-        // By physical index: drawing never creates elements, even in a stored output with gaps.
-        MObject data;
-        positions.elementByPhysicalIndex(i).getValue(data);
-        MFnPointArrayData pointData(data);
-        const MPointArray points = pointData.array();
-        if (points.length() < 2)
-            continue;
+void drawCurvePolygons(const std::vector<MPointArray>& polygons) {
+    for (const MPointArray& points : polygons) {
         glBegin(GL_LINES);
         for (unsigned int j = 0; j + 1 < points.length(); ++j) {
             glVertex3d(points[j].x, points[j].y, points[j].z);
@@ -129,19 +46,13 @@ void Sign::drawCurvePolygons() const {
     }
 }
 
+} // namespace
+
 void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
                 M3dView::DisplayStatus status) {
-    const SignValues values(thisMObject());
-    float position[3], rotation[3], scale[3], textPosition[3], tailLine[3];
-    values.triple(localPositionX, localPositionY, localPositionZ, position);
-    values.triple(aLocalRotateX, aLocalRotateY, aLocalRotateZ, rotation);
-    values.triple(localScaleX, localScaleY, localScaleZ, scale);
-    const int type = values.integer(aType);
-    const float radius = values.number(aRadius);
-    const int width = values.integer(aWidth);
-    const MString text = values.text(aText);
-    values.triple(aTextPositionX, aTextPositionY, aTextPositionZ, textPosition);
-    values.triple(aTailLineVectorX, aTailLineVectorY, aTailLineVectorZ, tailLine);
+    const SignLook look = readSignLook(thisMObject(), status);
+    const std::vector<MPointArray> curves =
+        look.type == kCvCurveType ? readCurvePolygons(thisMObject()) : std::vector<MPointArray>();
 
     // Maya 2019 deprecates beginGL/endGL in favour of Viewport 2.0, but a legacy draw() has no
     // other way to bracket its OpenGL calls.
@@ -159,37 +70,36 @@ void Sign::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle,
     glGetFloatv(GL_POINT_SIZE, &savedPointSize);
     glGetFloatv(GL_LINE_WIDTH, &savedLineWidth);
 
-    const StatusColors colors = colorsFor(values, status);
-    setColor(colors.shape);
-    glPointSize(static_cast<float>(width));
-    glLineWidth(static_cast<float>(width));
+    setColor(look.shape);
+    glPointSize(static_cast<float>(look.width));
+    glLineWidth(static_cast<float>(look.width));
 
     glPushMatrix();
-    glTranslatef(position[0], position[1], position[2]);
+    glTranslatef(look.position[0], look.position[1], look.position[2]);
     glPushMatrix();
-    glRotatef(rotation[0], 1.0f, 0.0f, 0.0f);
-    glRotatef(rotation[1], 0.0f, 1.0f, 0.0f);
-    glRotatef(rotation[2], 0.0f, 0.0f, 1.0f);
+    glRotatef(look.rotation[0], 1.0f, 0.0f, 0.0f);
+    glRotatef(look.rotation[1], 0.0f, 1.0f, 0.0f);
+    glRotatef(look.rotation[2], 0.0f, 0.0f, 1.0f);
     glPushMatrix();
-    glScalef(scale[0], scale[1], scale[2]);
+    glScalef(look.scale[0], look.scale[1], look.scale[2]);
 
-    if (type == kCvCurveType) {
-        drawCurvePolygons();
+    if (look.type == kCvCurveType) {
+        drawCurvePolygons(curves);
     } else {
         glPushMatrix();
-        glScalef(radius, radius, radius);
-        drawSignShape(type, GL_LINES);
+        glScalef(look.radius, look.radius, look.radius);
+        drawSignShape(look.type, GL_LINES);
         glPopMatrix();
     }
 
-    if (values.flag(aEnableTailLine))
-        drawLineFromOrigin(tailLine);
-    if (text.length() > 0) {
-        setColor(colors.text);
-        drawLabel(text, textPosition);
+    if (look.enableTailLine)
+        drawLineFromOrigin(look.tailLine);
+    if (look.text.length() > 0) {
+        setColor(look.label);
+        drawLabel(look.text, look.textPosition);
     }
-    if (values.flag(aEnableTextLine))
-        drawLineFromOrigin(textPosition);
+    if (look.enableTextLine)
+        drawLineFromOrigin(look.textPosition);
 
     glPopMatrix();
     glPopMatrix();

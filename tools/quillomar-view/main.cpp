@@ -121,6 +121,8 @@ void run(const ViewOptions& options) {
     const std::string camera = options.camera.empty() ? defaultCamera() : options.camera;
     hostkit::Viewport viewport(camera, options.width, options.height);
     viewport.setDisplayStyle(options.shaded ? M3dView::kGouraudShaded : M3dView::kWireFrame);
+    viewport.setMode(options.legacyViewport ? hostkit::ViewportMode::kLegacy
+                                            : hostkit::ViewportMode::kViewport2);
     if (options.hasFrames) {
         drawFrames(viewport, options, camera);
         return;

@@ -46,6 +46,11 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
             o.stats = true;
         } else if (a == "--verbose") {
             o.verbose = true;
+        } else if (a == "--viewport") {
+            const std::string mode = needValue(args, i);
+            if (mode != "legacy" && mode != "vp2")
+                throw UsageError("bad viewport \"" + mode + "\": expected legacy or vp2");
+            o.legacyViewport = mode == "legacy";
         } else {
             quillomar_tools::takeScene(a, o.scene);
         }
@@ -74,7 +79,7 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
 const char* usageText() {
     return R"(usage: quillomar-view SCENE.ma [--plugin LIB]... [--camera NAME] [--size WxH]
                       [--frames A:B [--contact-sheet CxR]] [--style shaded|wireframe]
-                      [--stats] [--verbose] -o OUT.png
+                      [--stats] [--verbose] [--viewport legacy|vp2] -o OUT.png
 
 Loads each plug-in library the way Maya does (MApiVersion, initializePlugin), opens the Maya
 ASCII scene and draws a camera's viewport as Maya's viewport does (the ground grid, the meshes,
@@ -102,6 +107,10 @@ Options:
                         scene's load messages counted by kind.  e.g. --stats
   --verbose             list every line the scene's loading reports (default: one line per
                         kind of message, with its count).   e.g. --verbose
+  --viewport V          how locators draw: vp2 (default, Maya 2019's Viewport 2.0) through
+                        their draw overrides, a locator without one only when
+                        MAYA_ENABLE_VP2_PLUGIN_LOCATOR_LEGACY_DRAW is set; legacy (the legacy
+                        viewport) through their draw().   e.g. --viewport legacy
   -o, --output OUT.png  the picture to write.               e.g. -o signs.png
   -h, --help            this text
 

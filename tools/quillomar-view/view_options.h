@@ -30,6 +30,7 @@ struct ViewOptions {
     int sheetRows = 0;
     bool stats = false;   // print what a heads-up display would show, per frame
     bool verbose = false; // list every line loading reports, not one per kind
+    bool legacyViewport = false; // Maya 2019's default is Viewport 2.0
 };
 
 // Throws UsageError.

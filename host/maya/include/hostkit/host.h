@@ -42,7 +42,8 @@ struct NodeTypeInfo {
     std::string name;
     unsigned int id = 0;
     MPxNode::Type kind = MPxNode::kDependNode;
-    std::string plugin; // empty for the host's built-in types
+    std::string plugin;         // empty for the host's built-in types
+    std::string classification; // given to registerNode; Viewport 2.0 draws "drawdb/geometry/..."
 };
 std::vector<NodeTypeInfo> registeredTypes();
 bool isTypeRegistered(const std::string& typeName);

@@ -10,6 +10,7 @@ class MDataBlock;
 class MDataHandle;
 class MDGContext;
 class MPlug;
+class MPlugArray;
 
 class MPxNode {
 public:
@@ -75,6 +76,9 @@ public:
     virtual MStatus connectionMade(const MPlug& plug, const MPlug& otherPlug, bool asSrc);
     virtual MStatus connectionBroken(const MPlug& plug, const MPlug& otherPlug, bool asSrc);
     virtual MStatus dependsOn(const MPlug& plug, const MPlug& otherPlug, bool& depends) const;
+    // Called for each plug of this node being dirtied; plugs appended to plugArray are dirtied
+    // too.
+    virtual MStatus setDependentsDirty(const MPlug& plug, MPlugArray& plugArray);
     virtual MPxNode::Type type() const;
     virtual SchedulingType schedulingType() const;
 

@@ -5,6 +5,7 @@
 
 #include <maya/MDataBlock.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 #include <maya/MPxNode.h>
 
 #include <algorithm>
@@ -256,6 +257,21 @@ void Graph::changedFrom(Node* node, const Attribute* attr,
                         std::set<std::pair<Node*, const Attribute*>>& visited) {
     if (!node || !attr || !visited.insert({node, attr}).second)
         return;
+    ++node->changes;
+    if (node->user) {
+        MPlugArray alsoDirty;
+        node->user->setDependentsDirty(
+            plugFor(makePath(MObjectAccess::make(node),
+                             MObjectAccess::make(const_cast<Attribute*>(attr)))),
+            alsoDirty);
+        for (unsigned int i = 0; i < alsoDirty.length(); ++i) {
+            const PlugPath& extra = MPlugAccess::path(alsoDirty[i]);
+            if (extra.nodePtr() != node || !extra.attrPtr())
+                continue;
+            node->dirty.insert(extra.attrPtr());
+            changedFrom(node, extra.attrPtr(), visited);
+        }
+    }
     for (const auto& [input, outputs] : node->type->affects) {
         if (!input->isRelatedTo(attr))
             continue;

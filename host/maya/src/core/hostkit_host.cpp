@@ -128,6 +128,7 @@ std::vector<NodeTypeInfo> registeredTypes() {
         info.name = type->name;
         info.id = type->id.id();
         info.kind = type->kind;
+        info.classification = type->classification;
         if (const auto* plugin = objectAs<PluginObject>(type->plugin))
             info.plugin = plugin->name;
         result.push_back(info);

@@ -96,6 +96,11 @@ bool isAlive(const MObject& node);
 MString nodeTypeName(const MObject& node);
 // The node of a user object (thisMObject() of it).
 MObject nodeOf(const MPxNode* userNode);
+// Grows whenever a value of the node changes or is dirtied (set, connected, disconnected or
+// dirtied from upstream).
+long changeCount(const MObject& node);
+// The classification the node's type was registered with (empty when none).
+std::string typeClassification(const MObject& node);
 
 // How names designate nodes. The graph alone knows only flat names, unique across the scene;
 // the part that adds the DAG lets DAG nodes share a name under different parents and resolves

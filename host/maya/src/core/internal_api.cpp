@@ -26,6 +26,16 @@ MObject nodeOf(const MPxNode* userNode) {
     return userNode ? userNode->thisMObject() : MObject();
 }
 
+long changeCount(const MObject& node) {
+    const Node* n = nodeOf(node);
+    return n ? n->changes : 0;
+}
+
+std::string typeClassification(const MObject& node) {
+    const Node* n = nodeOf(node);
+    return n ? n->type->classification : std::string();
+}
+
 NodeExtension* nodeExtension(const MObject& node, const char* part) {
     Node* n = mcore::nodeOf(node);
     if (!n || !part)

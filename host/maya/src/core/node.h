@@ -60,6 +60,8 @@ public:
     std::map<std::string, std::unique_ptr<NodeExtension>> extensions;
     // Values read through this node's plugs since it was created (hostkit::plugReads).
     long plugReads = 0;
+    // Times a value of this node changed or was dirtied (Viewport 2.0 redraws what changed).
+    long changes = 0;
 
     Attribute* findAttribute(const std::string& attrName) const;
     bool hasAttribute(const Attribute* attr) const;

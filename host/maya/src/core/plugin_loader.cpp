@@ -1,6 +1,7 @@
 // Loading plug-in libraries the way Maya does.
 #include "plugin_object.h"
 #include "registry.h"
+#include "vp2/draw_registry.h"
 
 #include <hostkit/host.h>
 
@@ -95,6 +96,7 @@ MStatus loadPlugin(const std::string& path, std::string* error) {
     if (!status) {
         // A failed initialization unloads the plug-in again.
         dropTypesOf(object);
+        mvp2::dropRegistrationsInModuleOf(reinterpret_cast<const void*>(initialize));
         dlclose(handle);
         plugin->handle = nullptr;
         return fail(error,
@@ -117,6 +119,7 @@ MStatus unloadPlugin(const std::string& nameOrPath, std::string* error) {
                         " failed: " + status.errorString().asChar(),
                     status);
     dropTypesOf(object);
+    mvp2::dropRegistrationsInModuleOf(reinterpret_cast<const void*>(plugin->initialize));
     dlclose(plugin->handle);
     plugin->handle = nullptr;
     loaded().erase(std::remove(loaded().begin(), loaded().end(), object), loaded().end());

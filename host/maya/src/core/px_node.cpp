@@ -60,6 +60,10 @@ MStatus MPxNode::dependsOn(const MPlug&, const MPlug&, bool&) const {
     return MS::kUnknownParameter;
 }
 
+MStatus MPxNode::setDependentsDirty(const MPlug&, MPlugArray&) {
+    return MS::kSuccess;
+}
+
 MPxNode::Type MPxNode::type() const {
     return kDependNode;
 }

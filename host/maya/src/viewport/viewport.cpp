@@ -62,6 +62,19 @@ void Viewport::setGridVisible(bool visible) {
     impl_->gridVisible = visible;
 }
 
+void Viewport::setMode(ViewportMode mode) {
+    impl_->mode = mode;
+}
+ViewportMode Viewport::mode() const {
+    return impl_->mode;
+}
+void Viewport::setRenderingEngine(RenderingEngine engine) {
+    impl_->engine = engine;
+}
+RenderingEngine Viewport::renderingEngine() const {
+    return impl_->engine;
+}
+
 void Viewport::setBackground(float red, float green, float blue) {
     impl_->background[0] = red;
     impl_->background[1] = green;
@@ -105,34 +118,45 @@ void Viewport::drawHostContent() {
 }
 
 void Viewport::drawLocators() {
+    if (impl_->mode == ViewportMode::kViewport2) {
+        updateOverrides();
+        drawUpdatedOverrides();
+        return;
+    }
     impl_->canvas.makeCurrent();
     impl_->draws.clear();
-    const MMatrix view = viewMatrix();
-    const MMatrix projection = projectionMatrix();
     const std::vector<detail::LocatorToDraw> locators = detail::locatorsToDraw();
     impl_->draws.reserve(locators.size());
     detail::DrawingScope scope(this);
-    for (const detail::LocatorToDraw& locator : locators) {
-        loadMatrix(GL_PROJECTION, projection);
-        loadMatrix(GL_MODELVIEW, locator.path.inclusiveMatrix() * view);
-        LocatorDraw record;
-        record.path = locator.path.fullPathName().asChar();
-        record.status = detail::displayStatusOf(locator.path);
-        record.before = impl_->canvas.state();
-        impl_->draws.push_back(record);
-        impl_->drawing = &impl_->draws.back();
-        // As in Maya, draw() is handed the path of the shape's parent transform.
-        MDagPath transform = locator.path;
-        transform.pop();
-        M3dView v = this->view();
-        const MObject node = locator.node->thisMObject();
-        const long readsBefore = plugReads(node);
-        locator.node->draw(v, transform, impl_->style, record.status);
-        impl_->drawing = nullptr;
-        impl_->draws.back().after = impl_->canvas.state();
-        impl_->draws.back().plugReads = plugReads(node) - readsBefore;
-    }
+    for (const detail::LocatorToDraw& locator : locators)
+        detail::drawLegacyLocator(*this, locator);
 }
+
+namespace detail {
+
+void drawLegacyLocator(Viewport& viewport, const LocatorToDraw& locator) {
+    auto& impl = ViewportAccess::impl(viewport);
+    loadMatrix(GL_PROJECTION, viewport.projectionMatrix());
+    loadMatrix(GL_MODELVIEW, locator.path.inclusiveMatrix() * viewport.viewMatrix());
+    LocatorDraw record;
+    record.path = locator.path.fullPathName().asChar();
+    record.status = displayStatusOf(locator.path);
+    record.before = impl.canvas.state();
+    impl.draws.push_back(record);
+    impl.drawing = &impl.draws.back();
+    // As in Maya, draw() is handed the path of the shape's parent transform.
+    MDagPath transform = locator.path;
+    transform.pop();
+    M3dView v = viewport.view();
+    const MObject node = locator.node->thisMObject();
+    const long readsBefore = plugReads(node);
+    locator.node->draw(v, transform, impl.style, record.status);
+    impl.drawing = nullptr;
+    impl.draws.back().after = impl.canvas.state();
+    impl.draws.back().plugReads = plugReads(node) - readsBefore;
+}
+
+} // namespace detail
 
 const std::vector<LocatorDraw>& Viewport::locatorDraws() const {
     return impl_->draws;

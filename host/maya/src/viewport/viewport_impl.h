@@ -1,6 +1,7 @@
 #pragma once
 // The viewport's state, shared by hostkit::Viewport and the M3dView views handed to locators.
 #include "scene_access.h"
+#include "vp2_state.h"
 
 #include <hostkit/viewport.h>
 
@@ -16,6 +17,14 @@ struct Viewport::Impl {
     float background[3] = {0.36f, 0.36f, 0.36f};
     std::vector<LocatorDraw> draws;
     LocatorDraw* drawing = nullptr; // the locator draw in progress, if any
+    ViewportMode mode = ViewportMode::kLegacy;
+    RenderingEngine engine = RenderingEngine::kOpenGLCoreCompatibility;
+    detail::Vp2State vp2;
+};
+
+// Reaches the viewports' state from the host's other parts.
+struct ViewportAccess {
+    static Viewport::Impl& impl(Viewport& viewport) { return *viewport.impl_; }
 };
 
 namespace detail {
@@ -38,6 +47,16 @@ public:
 private:
     Viewport* previous_;
 };
+
+// A locator's legacy draw with the host's matrices loaded, recorded in the viewport's draws.
+void drawLegacyLocator(Viewport& viewport, const LocatorToDraw& locator);
+
+// Viewport 2.0: the drawables of one override draw, and the destruction of the overrides of a
+// node that goes or of a creator that is deregistered, in every live viewport.
+void renderDrawables(const Viewport& viewport, const OverrideDraw& draw);
+void forgetOverridesOf(const MObject& node);
+void forgetOverridesMadeBy(mvp2::Creator creator);
+std::vector<Viewport*> liveViewports();
 
 // The host's own content: the ground grid and the meshes.
 void drawGrid(const MMatrix& view);

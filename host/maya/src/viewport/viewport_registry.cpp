@@ -30,6 +30,10 @@ bool isLiveViewport(const void* viewport) {
     return viewport && std::find(all.begin(), all.end(), viewport) != all.end();
 }
 
+std::vector<Viewport*> liveViewports() {
+    return live();
+}
+
 Viewport* activeViewport() {
     if (drawingNow)
         return drawingNow;

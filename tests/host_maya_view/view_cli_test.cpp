@@ -123,6 +123,29 @@ TEST(QuillomarView, StatsShowWhatIsDrawnAndWhyNotAndVerboseListsEveryLoadLine) {
     EXPECT_EQ(verbose.output.find("frame "), std::string::npos); // stats only when asked
 }
 
+TEST(QuillomarView, DrawsThroughViewport2UnlessTheLegacyViewportIsAsked) {
+    // The fixture's line under a locator that only has a legacy draw.
+    const std::string scene = viewtest::writeTempFile(
+        "cli_legacy_only.ma", std::string(viewtest::kFixtureSceneText) +
+                                  "createNode fixtureLegacyLine -n \"oldShape\" -p \"marker\";\n"
+                                  "\tsetAttr \".length\" 5;\nsetAttr \"markerShape.v\" 0;\n");
+    const std::string out = viewtest::tempPath("cli_viewport.png");
+    auto redAlongTheLine = [&](const std::string& viewport) {
+        const ToolRun run = runView(scene + " " + kPlugin + viewport +
+                                    " --camera shotCam --size 200x200 -o " + out);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        quillomar::Image image;
+        EXPECT_TRUE(quillomar::readPng(out, image));
+        return image.width == 200 && image.pixel(125, 99)[0] > 200 && image.pixel(125, 99)[1] < 60;
+    };
+    EXPECT_FALSE(redAlongTheLine(""));
+    EXPECT_FALSE(redAlongTheLine(" --viewport vp2"));
+    EXPECT_TRUE(redAlongTheLine(" --viewport legacy"));
+    const ToolRun bad = runView(scene + " --viewport dx11 -o " + out);
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find("bad viewport \"dx11\""), std::string::npos) << bad.output;
+}
+
 TEST(QuillomarView, FramesGoToNumberedFiles) {
     const std::string pattern = viewtest::tempPath("cli_frame.%04d.png");
     for (const char* frame : {"0003", "0004", "0005"})

@@ -1,12 +1,17 @@
 // Viewport 2.0 mode: draws an override's recorded drawables with OpenGL. 3D drawables use the
 // override's world matrix and the camera, 2D ones an orthographic projection in port pixels
 // whose depth is the drawable's z. Blending is on and depth writes off, as for overlays; a
-// higher depth priority moves a drawable towards the camera so it wins depth ties; text is drawn
-// over everything with the GLUT Helvetica bitmap font nearest its size.
+// higher depth priority moves a 3D drawable towards the camera so it wins depth ties (a 2D one
+// stays at its z). Text is drawn over everything with the GLUT Helvetica bitmap font nearest its
+// size; a 3D text whose anchor lies outside the view is not drawn.
 #include "viewport_impl.h"
 
+#define GL_GLEXT_PROTOTYPES 1
 #include <GL/glut.h> // before gl.h: on Windows it brings in the system header gl.h needs
 #include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <cmath>
 
 #include <string>
 
@@ -91,7 +96,26 @@ MMatrix pixelProjection(const Viewport& viewport) {
     return m;
 }
 
-void drawText(const Drawable& drawable) {
+// The window position of a text's anchor; false for a 3D anchor outside the view volume.
+bool anchorOnWindow(const Viewport& viewport, const OverrideDraw& draw, const Drawable& drawable,
+                    MPoint& window) {
+    const MPoint& anchor = drawable.positions.front();
+    if (drawable.screenSpace) {
+        window = anchor;
+        return true;
+    }
+    const MPoint clip = anchor * draw.world * viewport.viewMatrix() * viewport.projectionMatrix();
+    if (!(clip.w > 0.0) || std::fabs(clip.x) > clip.w || std::fabs(clip.y) > clip.w ||
+        std::fabs(clip.z) > clip.w)
+        return false;
+    window = viewport.toWindow(draw, drawable, anchor);
+    return true;
+}
+
+void drawText(const Viewport& viewport, const OverrideDraw& draw, const Drawable& drawable) {
+    MPoint window;
+    if (!anchorOnWindow(viewport, draw, drawable, window))
+        return;
     void* font = fontFor(drawable.fontSize);
     const std::string glyphs = glyphsOf(drawable.text);
     int width = 0;
@@ -101,9 +125,7 @@ void drawText(const Drawable& drawable) {
                       : drawable.alignment == MHWRender::MUIDrawManager::kRight ? width
                                                                                 : 0;
     glDisable(GL_DEPTH_TEST);
-    const MPoint& anchor = drawable.positions.front();
-    glRasterPos3d(anchor.x, anchor.y, anchor.z);
-    glBitmap(0, 0, 0.0f, 0.0f, static_cast<float>(-shift), 0.0f, nullptr);
+    glWindowPos3d(window.x - shift, window.y, window.z);
     for (char c : glyphs)
         glutBitmapCharacter(font, static_cast<unsigned char>(c));
     glEnable(GL_DEPTH_TEST);
@@ -138,18 +160,18 @@ void renderDrawables(const Viewport& viewport, const OverrideDraw& draw) {
     glDisable(GL_LIGHTING);
     const MMatrix objectView = draw.world * viewport.viewMatrix();
     for (const Drawable& drawable : draw.drawables) {
-        const MMatrix bias = depthBias(drawable.depthPriority);
         if (drawable.screenSpace) {
-            loadMatrix(GL_PROJECTION, pixelProjection(viewport) * bias);
+            loadMatrix(GL_PROJECTION, pixelProjection(viewport));
             loadMatrix(GL_MODELVIEW, MMatrix());
         } else {
-            loadMatrix(GL_PROJECTION, viewport.projectionMatrix() * bias);
+            loadMatrix(GL_PROJECTION,
+                       viewport.projectionMatrix() * depthBias(drawable.depthPriority));
             loadMatrix(GL_MODELVIEW, objectView);
         }
         const MColor& c = drawable.color;
         glColor4f(c.r, c.g, c.b, c.a);
         if (drawable.kind == Drawable::kText)
-            drawText(drawable);
+            drawText(viewport, draw, drawable);
         else
             drawShape(drawable);
     }

@@ -84,8 +84,14 @@ MStatus uninitializePlugin(MObject obj) {
                 return report(status, type.overrideDeregisterLine);
         }
         status = plugin.deregisterNode(type.id);
-        if (!status)
+        if (!status) {
+            // The type stays (its nodes are in use, say): so does its override, or its nodes
+            // would vanish from Viewport 2.0 and the next unload would fail on the override.
+            if (type.drawOverride)
+                MHWRender::MDrawRegistry::registerDrawOverrideCreator(
+                    *type.classification, kDrawRegistrantId, type.drawOverride);
             return report(status, type.deregisterLine);
+        }
     }
     return status;
 }

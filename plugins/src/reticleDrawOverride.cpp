@@ -74,22 +74,9 @@ MHWRender::MPxDrawOverride* ReticleDrawOverride::creator(const MObject& obj) {
 }
 
 // Always dirty: the overlay depends on the camera and the port, which do not dirty the node.
-ReticleDrawOverride::ReticleDrawOverride(const MObject& obj)
-    : MPxDrawOverride(obj, nullptr, true) {}
+ReticleDrawOverride::ReticleDrawOverride(const MObject& obj) : UIDrawOverride(obj, true) {}
 
 ReticleDrawOverride::~ReticleDrawOverride() {}
-
-MHWRender::DrawAPI ReticleDrawOverride::supportedDrawAPIs() const {
-    return MHWRender::kAllDevices; // draw manager only: nothing device-specific
-}
-
-bool ReticleDrawOverride::hasUIDrawables() const {
-    return true;
-}
-
-bool ReticleDrawOverride::isTransparent() const {
-    return true;
-}
 
 MUserData* ReticleDrawOverride::prepareForDraw(const MDagPath& objPath, const MDagPath& cameraPath,
                                                const MHWRender::MFrameContext& frameContext,

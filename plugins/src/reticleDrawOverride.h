@@ -3,22 +3,19 @@
 // pixels. Updated on every refresh, since it follows the camera and the port; prepareForDraw
 // reads the node's plugs only when its cached copies are out of date or the time changed, and
 // addUIDrawables only emits the prepared picture.
+#include "uiDrawOverride.h"
+
 #include <maya/MDagPath.h>
 #include <maya/MFrameContext.h>
 #include <maya/MObject.h>
-#include <maya/MPxDrawOverride.h>
 #include <maya/MUIDrawManager.h>
 #include <maya/MUserData.h>
-#include <maya/MViewport2Renderer.h>
 
-class ReticleDrawOverride : public MHWRender::MPxDrawOverride {
+class ReticleDrawOverride : public UIDrawOverride {
 public:
     static MHWRender::MPxDrawOverride* creator(const MObject& obj);
     ~ReticleDrawOverride() override;
 
-    MHWRender::DrawAPI supportedDrawAPIs() const override;
-    bool hasUIDrawables() const override;
-    bool isTransparent() const override;
     MUserData* prepareForDraw(const MDagPath& objPath, const MDagPath& cameraPath,
                               const MHWRender::MFrameContext& frameContext,
                               MUserData* oldData) override;

@@ -75,21 +75,9 @@ MHWRender::MPxDrawOverride* SignDrawOverride::creator(const MObject& obj) {
 
 // Not always dirty: the picture depends only on the node and its display status, whose changes
 // make Viewport 2.0 update it.
-SignDrawOverride::SignDrawOverride(const MObject& obj) : MPxDrawOverride(obj, nullptr, false) {}
+SignDrawOverride::SignDrawOverride(const MObject& obj) : UIDrawOverride(obj, false) {}
 
 SignDrawOverride::~SignDrawOverride() {}
-
-MHWRender::DrawAPI SignDrawOverride::supportedDrawAPIs() const {
-    return MHWRender::kAllDevices; // draw manager only: nothing device-specific
-}
-
-bool SignDrawOverride::hasUIDrawables() const {
-    return true;
-}
-
-bool SignDrawOverride::isTransparent() const {
-    return true;
-}
 
 MUserData* SignDrawOverride::prepareForDraw(const MDagPath& objPath, const MDagPath&,
                                             const MHWRender::MFrameContext&, MUserData* oldData) {

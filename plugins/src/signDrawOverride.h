@@ -2,22 +2,19 @@
 // The sign in Viewport 2.0: the legacy draw's picture through the draw manager. Updated only
 // when the node changes (or its display status does): prepareForDraw then reads the node and
 // lays every vertex out in the locator's space; addUIDrawables only emits them.
+#include "uiDrawOverride.h"
+
 #include <maya/MDagPath.h>
 #include <maya/MFrameContext.h>
 #include <maya/MObject.h>
-#include <maya/MPxDrawOverride.h>
 #include <maya/MUIDrawManager.h>
 #include <maya/MUserData.h>
-#include <maya/MViewport2Renderer.h>
 
-class SignDrawOverride : public MHWRender::MPxDrawOverride {
+class SignDrawOverride : public UIDrawOverride {
 public:
     static MHWRender::MPxDrawOverride* creator(const MObject& obj);
     ~SignDrawOverride() override;
 
-    MHWRender::DrawAPI supportedDrawAPIs() const override;
-    bool hasUIDrawables() const override;
-    bool isTransparent() const override;
     MUserData* prepareForDraw(const MDagPath& objPath, const MDagPath& cameraPath,
                               const MHWRender::MFrameContext& frameContext,
                               MUserData* oldData) override;

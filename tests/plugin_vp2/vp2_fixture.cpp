@@ -1,5 +1,6 @@
 #include "vp2_fixture.h"
 
+#include <gl_recorder.h>
 #include <hostkit/scene.h>
 #include <maya/MGlobal.h>
 #include <maya/MString.h>
@@ -55,4 +56,14 @@ const hostkit::OverrideDraw& overrideOf(const hostkit::Viewport& viewport,
             draw.path.compare(draw.path.size() - tail.size(), tail.size(), tail) == 0)
             return draw;
     throw std::runtime_error("no override draw of " + shape);
+}
+
+hostkit::OverrideDraw updateOverrides(hostkit::Viewport& viewport, const std::string& shape) {
+    glrec::Recorder recorder;
+    viewport.updateOverrides();
+    recorder.stop();
+    EXPECT_TRUE(recorder.calls().empty()) << recorder.calls().front().name;
+    const hostkit::OverrideDraw draw = overrideOf(viewport, shape);
+    EXPECT_EQ(draw.drawReads, 0);
+    return draw;
 }

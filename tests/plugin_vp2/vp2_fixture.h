@@ -32,3 +32,6 @@ protected:
 // The one override draw of the shape named `shape` in the last Viewport 2.0 update.
 const hostkit::OverrideDraw& overrideOf(const hostkit::Viewport& viewport,
                                         const std::string& shape);
+// A Viewport 2.0 update, checked to make no OpenGL call and to read no plug in addUIDrawables;
+// the override draw of `shape` in it.
+hostkit::OverrideDraw updateOverrides(hostkit::Viewport& viewport, const std::string& shape);

@@ -119,24 +119,26 @@ void update(OverrideSlot& slot, const LocatorToDraw& locator, const MDagPath& ca
 
 } // namespace
 
-void forgetOverridesOf(const MObject& node) {
+namespace {
+
+template <class Gone> void forgetOverrides(Gone gone) {
     for (Viewport* viewport : liveViewports()) {
-        auto& slots = ViewportAccess::impl(*viewport).vp2.slots;
-        slots.erase(std::remove_if(slots.begin(), slots.end(),
-                                   [&](const auto& slot) { return slot->node == node; }),
-                    slots.end());
-        ViewportAccess::impl(*viewport).vp2.items.clear();
+        Vp2State& state = ViewportAccess::impl(*viewport).vp2;
+        state.slots.erase(std::remove_if(state.slots.begin(), state.slots.end(),
+                                         [&](const auto& slot) { return gone(*slot); }),
+                          state.slots.end());
+        state.items.clear();
     }
 }
 
+} // namespace
+
+void forgetOverridesOf(const MObject& node) {
+    forgetOverrides([&](const OverrideSlot& slot) { return slot.node == node; });
+}
+
 void forgetOverridesMadeBy(mvp2::Creator creator) {
-    for (Viewport* viewport : liveViewports()) {
-        auto& slots = ViewportAccess::impl(*viewport).vp2.slots;
-        slots.erase(std::remove_if(slots.begin(), slots.end(),
-                                   [&](const auto& slot) { return slot->creator == creator; }),
-                    slots.end());
-        ViewportAccess::impl(*viewport).vp2.items.clear();
-    }
+    forgetOverrides([&](const OverrideSlot& slot) { return slot.creator == creator; });
 }
 
 namespace {

@@ -40,7 +40,7 @@ struct NodeType {
 // call has its own, rising in the order the calls are made.
 const NodeType kNodeTypes[] = {
     {ObakeDeformer::nodeTypeName, ObakeDeformer::nodeTypeId, ObakeDeformer::creator,
-     ObakeDeformer::initialize, MPxNode::kDeformerNode, 19, 49},
+     ObakeDeformer::initialize, MPxNode::kDeformerNode, 19, 49, nullptr, nullptr, 0, 0},
     {Sign::nodeTypeName, Sign::nodeTypeId, Sign::creator, Sign::initialize, MPxNode::kLocatorNode,
      28, 52, &Sign::drawDbClassification, SignDrawOverride::creator, 32, 51},
     {Reticle::nodeTypeName, Reticle::nodeTypeId, Reticle::creator, Reticle::initialize,
@@ -85,8 +85,8 @@ MStatus uninitializePlugin(MObject obj) {
         }
         status = plugin.deregisterNode(type.id);
         if (!status) {
-            // The type stays (its nodes are in use, say): so does its override, or its nodes
-            // would vanish from Viewport 2.0 and the next unload would fail on the override.
+            // The type stays (its nodes are in use, say): so does its override, or those nodes
+            // would vanish from Viewport 2.0.
             if (type.drawOverride)
                 MHWRender::MDrawRegistry::registerDrawOverrideCreator(
                     *type.classification, kDrawRegistrantId, type.drawOverride);

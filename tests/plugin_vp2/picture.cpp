@@ -94,6 +94,17 @@ int textWidth(const std::string& text, unsigned int height) {
     return width;
 }
 
+// Of a polygon in window coordinates.
+double area(const std::vector<MPoint>& corners) {
+    double twice = 0.0;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const MPoint& a = corners[i];
+        const MPoint& b = corners[(i + 1) % corners.size()];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return std::fabs(twice) / 2.0;
+}
+
 bool near(const MPoint& a, const MPoint& b) {
     return std::fabs(a.x - b.x) <= kHalfPixel && std::fabs(a.y - b.y) <= kHalfPixel;
 }
@@ -153,9 +164,14 @@ Picture legacyPicture(hostkit::Viewport& viewport) {
             picture.segments.push_back({windowPoint(record.vertices.at(0)),
                                         windowPoint(record.vertices.at(1)),
                                         colorOf(record.vertices.at(0))});
-        if (record.kind == hostkit::FeedbackRecord::kPolygon)
-            for (const hostkit::FeedbackVertex& v : record.vertices)
+        if (record.kind == hostkit::FeedbackRecord::kPolygon) {
+            std::vector<MPoint> corners;
+            for (const hostkit::FeedbackVertex& v : record.vertices) {
                 picture.fills.push_back({windowPoint(v), colorOf(v)});
+                corners.push_back(windowPoint(v));
+            }
+            picture.fillArea += area(corners);
+        }
         if (record.kind == hostkit::FeedbackRecord::kBitmap)
             bitmaps.push_back(record);
     }
@@ -176,6 +192,8 @@ Picture viewport2Picture(hostkit::Viewport& viewport) {
             case hostkit::Drawable::kTriangles:
                 for (const MPoint& p : points)
                     picture.fills.push_back({p, drawable.color});
+                for (std::size_t i = 0; i + 2 < points.size(); i += 3)
+                    picture.fillArea += area({points[i], points[i + 1], points[i + 2]});
                 break;
             case hostkit::Drawable::kText: {
                 const int width = textWidth(drawable.text, drawable.fontSize);
@@ -201,6 +219,7 @@ void expectSamePicture(const Picture& legacy, const Picture& viewport2) {
     expectSegmentsIn(viewport2.segments, legacy.segments, "Viewport 2.0");
     expectFillsIn(legacy.fills, viewport2.fills, "legacy");
     expectFillsIn(viewport2.fills, legacy.fills, "Viewport 2.0");
+    EXPECT_NEAR(legacy.fillArea, viewport2.fillArea, 1.0 + legacy.fillArea * 1e-4);
     ASSERT_EQ(legacy.texts.size(), viewport2.texts.size());
     for (std::size_t i = 0; i < legacy.texts.size(); ++i) {
         const Text& a = legacy.texts[i];

@@ -31,6 +31,7 @@ struct Text {
 struct Picture {
     std::vector<Segment> segments;
     std::vector<FillVertex> fills; // vertices of filled triangles
+    double fillArea = 0.0;         // square pixels covered, counting overlaps twice
     std::vector<Text> texts;
 };
 
@@ -41,7 +42,7 @@ Picture legacyPicture(hostkit::Viewport& viewport);
 Picture viewport2Picture(hostkit::Viewport& viewport);
 
 // Every segment, fill vertex and text of one matched by the other within half a pixel, with the
-// same colour (and for texts the same string and font height).
+// same colour (and for texts the same string and font height); the same area filled.
 void expectSamePicture(const Picture& legacy, const Picture& viewport2);
 
 } // namespace vp2test

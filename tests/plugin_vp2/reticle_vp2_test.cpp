@@ -76,11 +76,12 @@ TEST_F(ReticleVp2, BothViewportsDrawTheSamePicture) {
         const hostkit::OverrideDraw& draw = overrideOf(viewport, "overlayShape");
         EXPECT_EQ(draw.classification, "drawdb/geometry/reticle");
         EXPECT_TRUE(draw.refused.empty()) << draw.refused.front();
-        // Safe frames stippled as the legacy draw stipples them, nothing else; all in pixels,
-        // none selectable.
+        // Safe frames stippled as the legacy draw stipples them, nothing else; all in pixels at
+        // the nearest depth, none selectable.
         int stippled = 0;
         for (const hostkit::Drawable& drawable : draw.drawables) {
             EXPECT_TRUE(drawable.screenSpace);
+            EXPECT_EQ(drawable.positions.at(0).z, 0.0); // in front of everything
             EXPECT_FALSE(drawable.selectable);
             if (drawable.stipplePattern == 0xFFFF)
                 continue;

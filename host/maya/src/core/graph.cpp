@@ -268,7 +268,7 @@ void Graph::changedFrom(Node* node, const Attribute* attr,
             const PlugPath& extra = MPlugAccess::path(alsoDirty[i]);
             if (extra.nodePtr() != node || !extra.attrPtr())
                 continue;
-            node->dirty.insert(extra.attrPtr());
+            node->dirty.markDirty(extra.attrPtr());
             changedFrom(node, extra.attrPtr(), visited);
         }
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace vp2test {
 namespace {
@@ -211,6 +212,28 @@ Picture viewport2Picture(hostkit::Viewport& viewport) {
         }
     }
     return picture;
+}
+
+int differingPixels(hostkit::Viewport& viewport, int tolerance) {
+    quillomar::Image images[2];
+    const hostkit::ViewportMode modes[] = {hostkit::ViewportMode::kLegacy,
+                                           hostkit::ViewportMode::kViewport2};
+    for (int i = 0; i < 2; ++i) {
+        viewport.setMode(modes[i]);
+        viewport.draw();
+        images[i] = viewport.image();
+    }
+    int differing = 0;
+    for (int y = 0; y < images[0].height; ++y) {
+        for (int x = 0; x < images[0].width; ++x) {
+            bool differs = false;
+            for (int k = 0; k < 4; ++k)
+                differs = differs ||
+                          std::abs(images[0].pixel(x, y)[k] - images[1].pixel(x, y)[k]) > tolerance;
+            differing += differs;
+        }
+    }
+    return differing;
 }
 
 void expectSamePicture(const Picture& legacy, const Picture& viewport2) {

@@ -41,6 +41,10 @@ Picture legacyPicture(hostkit::Viewport& viewport);
 // the width of the legacy draws' bitmap font of its height.
 Picture viewport2Picture(hostkit::Viewport& viewport);
 
+// The viewport drawn in each mode: the number of pixels whose colours differ by more than
+// `tolerance` in a channel.
+int differingPixels(hostkit::Viewport& viewport, int tolerance);
+
 // Every segment, fill vertex and text of one matched by the other within half a pixel, with the
 // same colour (and for texts the same string and font height); the same area filled.
 void expectSamePicture(const Picture& legacy, const Picture& viewport2);

@@ -6,6 +6,10 @@
 #include <hostkit/scene.h>
 #include <maya/MDrawRegistry.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
 namespace {
 
 const MString kRegistrant("quillomarPlugins");
@@ -44,27 +48,52 @@ void expectLoadFailsAt(int line) {
     EXPECT_FALSE(hostkit::isTypeRegistered("reticle"));
 }
 
-// Unloads the plug-in expecting the failure report of `line`; it stays loaded.
-void expectUnloadFailsAt(int line) {
-    std::string error;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(hostkit::unloadPlugin("quillomarPlugins", &error));
-    const std::string expected =
-        "\nAPI error detected in src/pluginMain.cpp at line " + std::to_string(line) + "\n";
-    EXPECT_EQ(testing::internal::GetCapturedStderr().substr(0, expected.size()), expected);
-    EXPECT_TRUE(hostkit::isPluginLoaded("quillomarPlugins"));
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : ", ") + word;
+    return text;
 }
 
-// Each test starts with the plug-in not loaded. A refused unload leaves it half unloaded for the
-// rest of the process (the types before the failing one are gone), so the tests that refuse one
-// come last; ctest runs each test in a process of its own anyway.
+// In a child process, as a refused unload leaves the plug-in half unloaded: loads the plug-in,
+// lets `sabotage` act, unloads, and tells what stayed registered.
+[[noreturn]] void unloadAfter(const std::function<void()>& sabotage) {
+    std::string error;
+    if (!hostkit::loadPlugin(kPluginPath, &error)) {
+        std::fprintf(stderr, "setup failed: %s\n", error.c_str());
+        std::_Exit(1);
+    }
+    sabotage();
+    const bool unloaded = hostkit::unloadPlugin("quillomarPlugins");
+    std::vector<std::string> types;
+    for (const hostkit::NodeTypeInfo& info : hostkit::registeredTypes())
+        if (info.plugin == "quillomarPlugins")
+            types.push_back(info.name);
+    std::fprintf(stderr, "%s; types: %s; overrides: %s\n", unloaded ? "unloaded" : "still loaded",
+                 joined(types).c_str(), joined(overrideClassifications()).c_str());
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+// The report of a refused unload at `line`, then what stayed.
+std::string refusedAt(int line, const std::string& stayed) {
+    return "^\nAPI error detected in src/pluginMain\\.cpp at line " + std::to_string(line) +
+           "\n\\(kFailure\\)[^\n]*\nstill loaded; " + stayed + "\n$";
+}
+
+void dropOverride(const char* classification) {
+    if (!MHWRender::MDrawRegistry::deregisterDrawOverrideCreator(classification, kRegistrant))
+        std::_Exit(1);
+}
+
+// Each test starts with the plug-in not loaded.
 class Vp2Registration : public testing::Test {
 protected:
     void SetUp() override {
         hostkit::resetScene();
-        if (hostkit::isPluginLoaded("quillomarPlugins") &&
-            !hostkit::unloadPlugin("quillomarPlugins"))
-            GTEST_SKIP() << "the plug-in is half unloaded in this process";
+        if (hostkit::isPluginLoaded("quillomarPlugins")) {
+            ASSERT_TRUE(hostkit::unloadPlugin("quillomarPlugins"));
+        }
     }
 };
 
@@ -107,29 +136,16 @@ TEST_F(Vp2Registration, ATakenOverrideRegistrationIsReportedAtItsLineAndFailsThe
     ASSERT_TRUE(hostkit::unloadPlugin("quillomarPlugins", &error)) << error;
 }
 
-TEST_F(Vp2Registration, ASignInUseKeepsItsTypeAndItsOverride) {
-    std::string error;
-    ASSERT_TRUE(hostkit::loadPlugin(kPluginPath, &error)) << error;
-    hostkit::createNode("sign");
-    expectUnloadFailsAt(52);
-    EXPECT_TRUE(hostkit::isTypeRegistered("sign"));
-    // Its override stays with it, so that the signs in use still draw in Viewport 2.0.
-    EXPECT_EQ(overrideClassifications().size(), 2u);
-}
-
-TEST_F(Vp2Registration, AMissingSignOverrideFailsTheUnloadBeforeTheSignType) {
-    ASSERT_TRUE(hostkit::loadPlugin(kPluginPath));
-    ASSERT_TRUE(MHWRender::MDrawRegistry::deregisterDrawOverrideCreator("drawdb/geometry/sign",
-                                                                        kRegistrant));
-    expectUnloadFailsAt(51);
-    EXPECT_TRUE(hostkit::isTypeRegistered("sign"));
-}
-
-TEST_F(Vp2Registration, AMissingReticleOverrideFailsTheUnloadAfterTheSignType) {
-    ASSERT_TRUE(hostkit::loadPlugin(kPluginPath));
-    ASSERT_TRUE(MHWRender::MDrawRegistry::deregisterDrawOverrideCreator("drawdb/geometry/reticle",
-                                                                        kRegistrant));
-    expectUnloadFailsAt(54);
-    EXPECT_FALSE(hostkit::isTypeRegistered("sign"));
-    EXPECT_TRUE(hostkit::isTypeRegistered("reticle"));
+TEST_F(Vp2Registration, RefusedUnloadsReportTheirLinesAndKeepEachRemainingTypeWithItsOverride) {
+    const std::string sign = "drawdb/geometry/sign by quillomarPlugins";
+    const std::string reticle = "drawdb/geometry/reticle by quillomarPlugins";
+    // A sign in use: its type stays, and so does its override, so that it still draws.
+    EXPECT_EXIT(unloadAfter([] { hostkit::createNode("sign"); }), testing::ExitedWithCode(0),
+                refusedAt(52, "types: sign, reticle; overrides: " + reticle + ", " + sign));
+    // The overrides go before their types.
+    EXPECT_EXIT(unloadAfter([] { dropOverride("drawdb/geometry/sign"); }),
+                testing::ExitedWithCode(0),
+                refusedAt(51, "types: sign, reticle; overrides: " + reticle));
+    EXPECT_EXIT(unloadAfter([] { dropOverride("drawdb/geometry/reticle"); }),
+                testing::ExitedWithCode(0), refusedAt(54, "types: reticle; overrides: "));
 }

@@ -117,10 +117,6 @@ void update(OverrideSlot& slot, const LocatorToDraw& locator, const MDagPath& ca
         deleteAfterUse(slot);
 }
 
-} // namespace
-
-namespace {
-
 template <class Gone> void forgetOverrides(Gone gone) {
     for (Viewport* viewport : liveViewports()) {
         Vp2State& state = ViewportAccess::impl(*viewport).vp2;

@@ -34,11 +34,12 @@ TEST(QuillomarView, HelpDescribesTheCommandLine) {
     const ToolRun run = runView("--help");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.output.find("usage: quillomar-view SCENE.ma"), std::string::npos);
-    for (const char* option : {"--plugin", "--camera", "--size", "--frames", "--contact-sheet",
-                               "--style", "--stats", "--verbose", "-o, --output", "Exit codes"})
+    for (const char* option :
+         {"--plugin", "--camera", "--size", "--frames", "--contact-sheet", "--style", "--stats",
+          "--verbose", "--viewport", "-o, --output", "Exit codes"})
         EXPECT_NE(run.output.find(option), std::string::npos) << option;
     // Each option but --help has an example.
-    EXPECT_EQ(testsupport::occurrences(run.output, "e.g.", "Options:", "Examples:"), 9u)
+    EXPECT_EQ(testsupport::occurrences(run.output, "e.g.", "Options:", "Examples:"), 10u)
         << run.output;
 }
 

@@ -63,6 +63,7 @@ TEST(RenderCli, HelpExplainsEveryOptionWithAnExample) {
 
 TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
     const std::string out = " -o " + temp("never.png");
+    std::remove(temp("never.png").c_str());
     const struct {
         std::string arguments;
         int status;

@@ -41,6 +41,7 @@ bool isFloatingConversion(char c) {
 
 // Checks one conversion after its '%'; on success `kind` says what it takes and p is past it.
 bool readConversion(const char*& p, const char* end, bool& takesValue, FormatValueKind& kind) {
+    const char* const start = p;
     bool numericFlags = false;
     while (p < end && std::strchr("-+ #0", *p) != nullptr && *p != '\0') {
         numericFlags = numericFlags || *p != '-';
@@ -62,9 +63,9 @@ bool readConversion(const char*& p, const char* end, bool& takesValue, FormatVal
         return false;
     const char conversion = *p++;
     if (conversion == '%') {
-        // Only a bare "%%" is a literal percent sign everywhere.
+        // Only a bare "%%" is a literal percent sign everywhere: no flag, width or precision.
         takesValue = false;
-        return !numericFlags && !longModifier;
+        return p == start + 1;
     }
     takesValue = true;
     if (isFloatingConversion(conversion)) {
@@ -73,6 +74,19 @@ bool readConversion(const char*& p, const char* end, bool& takesValue, FormatVal
     }
     kind = kFormatText;
     return conversion == 's' && !numericFlags && !longModifier;
+}
+
+// strftime gives 0 both for an empty result and for one that does not fit. The result of a
+// checked format is empty only when it has no literal character and each conversion alone
+// gives nothing (a zone name that cannot be determined, say); a date has no "Error" for that.
+bool isEmptyDate(const char* format, const std::tm& time) {
+    char piece[kTextBound];
+    for (const char* p = format; *p != '\0'; p += 2) {
+        const char conversion[] = {'%', p[1], '\0'};
+        if (*p != '%' || std::strftime(piece, sizeof piece, conversion, &time) != 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -179,8 +193,7 @@ std::string formatDate(const std::string& format, const std::tm& time) {
     if (!isSafeDateFormat(format.c_str(), format.size()))
         return kError;
     char buffer[kTextBound];
-    const std::size_t written = std::strftime(buffer, sizeof buffer, format.c_str(), &time);
-    if (written == 0)
-        return kError;
-    return buffer;
+    if (std::strftime(buffer, sizeof buffer, format.c_str(), &time) != 0)
+        return buffer;
+    return isEmptyDate(format.c_str(), time) ? "" : kError;
 }

@@ -56,6 +56,6 @@ struct FormatValue {
 std::string formatTextValues(const std::string& format, const FormatValue* values,
                              std::size_t count);
 
-// The time written with a strftime format; "Error" when the format is unsafe, or the result is
-// empty or does not fit the bound.
+// The time written with a strftime format; "Error" when the format is unsafe or the result does
+// not fit the bound. An empty result stays empty.
 std::string formatDate(const std::string& format, const std::tm& time);

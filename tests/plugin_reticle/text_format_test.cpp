@@ -69,9 +69,9 @@ TEST(ReticleTextFormat, FormatsThatDoNotMatchTheirValuesNeverReachPrintf) {
         EXPECT_FALSE(safe(format, {kFormatText})) << format;
         EXPECT_EQ(text(format, "cam"), "Error") << format;
     }
-    const char* hostileForNumber[] = {"%s",    "%99999f", "%.99999f", "%255f", "%Lf",
-                                      "%hf",   "%d",      "%i",       "%lld",  "%f%f",
-                                      "%*.*f", "%-*f",    "%I64d",    "%1$f",  "%+%"};
+    const char* hostileForNumber[] = {
+        "%s",    "%99999f", "%.99999f", "%255f", "%Lf", "%hf", "%d",  "%i",   "%lld", "%f%f",
+        "%*.*f", "%-*f",    "%I64d",    "%1$f",  "%+%", "%5%", "%-%", "%.1%", "%l%"};
     for (const char* format : hostileForNumber) {
         EXPECT_FALSE(safe(format, {kFormatNumber})) << format;
         EXPECT_EQ(number(format, 35.0), "Error") << format;
@@ -111,5 +111,14 @@ TEST(ReticleTextFormat, DatesAllowOnlyPortableConversions) {
         EXPECT_FALSE(isSafeDateFormat(format, std::strlen(format))) << format;
         EXPECT_EQ(formatDate(format, time), "Error") << format;
     }
-    EXPECT_EQ(formatDate(std::string(300, 'x'), time), "Error"); // does not fit
+    // Too long for the bound, whether from literal text or from conversions.
+    EXPECT_EQ(formatDate(std::string(300, 'x'), time), "Error");
+    std::string years;
+    for (int i = 0; i < 70; ++i)
+        years += "%Y";
+    EXPECT_EQ(formatDate(years, time), "Error");
+    // An empty result is no failure: with no known daylight saving state, no zone is shown.
+    time.tm_isdst = -1;
+    EXPECT_EQ(formatDate("%Z%z", time), "");
+    EXPECT_EQ(formatDate("at %H%Z", time), "at 15");
 }

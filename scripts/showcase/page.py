@@ -22,6 +22,8 @@ figure { flex: 1 1 100%; min-width: 0; margin: 24px 0 32px; }
 figure.small { flex: 0 1 300px; }
 .pictures { display: flex; flex-wrap: wrap; gap: 12px; }
 .pictures a { min-width: 0; }
+.pictures.row { flex-wrap: nowrap; }
+.pictures.row a { flex: 0 1 auto; }
 .pictures img { display: block; max-width: 100%; height: auto; border: 1px solid var(--line);
                 background: #000; }
 .name { font-size: 13px; color: var(--muted); margin-top: 2px; }
@@ -84,7 +86,9 @@ def _anchor(text):
 
 
 def _pictures(figure, sizes):
-    parts = ['<div class="pictures">']
+    # The pictures of one command share a row, shrunk to fit when they must.
+    row = " row" if len(figure.files) > 1 else ""
+    parts = [f'<div class="pictures{row}">']
     for name, size in zip(figure.files, sizes):
         dims = f' width="{size[0]}" height="{size[1]}"' if size else ""
         src = html.escape(name, quote=True)
@@ -108,14 +112,14 @@ def _meta(figure, result, links):
     return f'<p class="meta">{" · ".join(bits)}</p>' if bits else ""
 
 
-# Figures whose pictures are all at most this wide sit side by side.
+# Figures of one picture at most this wide sit side by side.
 SMALL_WIDTH = 400
 
 
 def _figure(figure, result, out, links):
     failed = result.error is not None
     sizes = [png_size(os.path.join(out, name)) for name in figure.files]
-    small = not failed and all(s and s[0] <= SMALL_WIDTH for s in sizes)
+    small = not failed and len(sizes) == 1 and sizes[0] and sizes[0][0] <= SMALL_WIDTH
     cls = ' class="failed"' if failed else ' class="small"' if small else ""
     body = [f'<figure id="{_anchor(figure.name)}"{cls}>']
     if failed:

@@ -22,7 +22,7 @@ TEST(CommandLine, SizesAndFrameRangesAreWholeNumbersInRange) {
     quillomar_tools::parseFrames("7", a, b);
     EXPECT_EQ(a, 7);
     EXPECT_EQ(b, 7);
-    for (const char* bad : {"5:2", "1:", ":4", "1:2:3", "a:b", "99999999999:1"})
+    for (const char* bad : {"5:2", "3:2", "1:", ":4", "1:2:3", "a:b", "99999999999:1"})
         EXPECT_THROW(quillomar_tools::parseFrames(bad, a, b), UsageError) << bad;
 }
 

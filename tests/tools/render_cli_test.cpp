@@ -62,8 +62,9 @@ TEST(RenderCli, HelpExplainsEveryOptionWithAnExample) {
 }
 
 TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
-    const std::string out = " -o " + temp("never.png");
-    std::remove(temp("never.png").c_str());
+    const std::string never = temp("render_cli_never.png");
+    std::remove(never.c_str());
+    const std::string out = " -o " + never;
     const struct {
         std::string arguments;
         int status;
@@ -88,7 +89,7 @@ TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
         EXPECT_NE(run.output.find(c.message), std::string::npos) << c.arguments << "\n"
                                                                  << run.output;
     }
-    EXPECT_FALSE(std::ifstream(temp("never.png")).good());
+    EXPECT_FALSE(std::ifstream(never).good());
 }
 
 } // namespace

@@ -45,6 +45,9 @@ TEST(TrailLuminance, WeighsTheChannelsAndGivesWhiteJustBelowOne) {
     EXPECT_EQ(luminance(0.0f, 0.0f, 1.0f), 0.11447f);
     EXPECT_EQ(luminance(0.0f, 0.0f, 0.0f), 0.0f);
     EXPECT_EQ(weightForUnitK() * luminance(1.0f, 1.0f, 1.0f), 1.0f);
+    // Summed red, green, blue from the left in double: grouping green with blue first rounds to
+    // the next float up for this colour.
+    EXPECT_EQ(luminance(0x1.bdd804p-1f, 0x1.4f1efp-3f, 0x1.96fe52p-1f), 0x1.ca0188p-2f);
 }
 
 TEST(TrailVertex, AVertexThatDidNotMoveStaysPutAndFinite) {
@@ -128,6 +131,83 @@ TEST(TrailVertex, TheThresholdComparesWeightTimesStrengthTimesDistance) {
     // With threshold 0 even a vertex whose product is negative is processed.
     settings.threshold = 0.0f;
     EXPECT_NE(trailVertex(current, previous, older, normal, kWhite, -0.5f, settings).x, 0.0);
+}
+
+namespace {
+
+// The vertex step written out on plain numbers, each value in the precision the deformer uses:
+// the distance rounded to float; float products for the threshold and for k, left to right;
+// directions as float vectors normalised by the host (zero stays zero); the previous position
+// pushed on by a float product; the dot product summed y, x, z in float; f and t in double;
+// the curve by three interpolations in double.
+MPoint statedStep(const MPoint& x, const MPoint& p, const MPoint& q, const MFloatVector& n,
+                  const MFloatVector& colour, float w, const TrailSettings& s) {
+    const double dx = x.x - p.x, dy = x.y - p.y, dz = x.z - p.z;
+    const float d = static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz));
+    const float g =
+        static_cast<float>(0.298912 * colour.x + 0.586611 * colour.y + 0.11447 * colour.z);
+    const float moved = w * s.strength * d;
+    if (s.threshold > moved && s.threshold != 0.0f)
+        return x;
+    auto direction = [](double vx, double vy, double vz) {
+        MFloatVector v(static_cast<float>(vx), static_cast<float>(vy), static_cast<float>(vz));
+        v.normalize();
+        return v;
+    };
+    const MFloatVector a = direction(dx, dy, dz);
+    const MFloatVector b = direction(p.x - q.x, p.y - q.y, p.z - q.z);
+    const MFloatVector m = direction(a.x + b.x, a.y + b.y, a.z + b.z);
+    const float dot = a.y * n.y + a.x * n.x + a.z * n.z;
+    const double f = (static_cast<double>(dot) + 1.0) * 0.5;
+    const float k = g * w * s.strength * s.scale * s.envelope;
+    const double t = static_cast<double>(k) * f + (1.0 - static_cast<double>(k));
+    const double from[3] = {p.x, p.y, p.z}, to[3] = {x.x, x.y, x.z};
+    const float push[3] = {m.x * d, m.y * d, m.z * d};
+    double out[3];
+    for (int c = 0; c < 3; ++c) {
+        const double pushed = from[c] + static_cast<double>(push[c]);
+        const double towardsPushed = from[c] + (pushed - from[c]) * t;
+        const double towardsCurrent = pushed + (to[c] - pushed) * t;
+        out[c] = towardsPushed + (towardsCurrent - towardsPushed) * t;
+    }
+    return MPoint(out[0], out[1], out[2]);
+}
+
+} // namespace
+
+// Random motions, weights, textures and settings (k above 1 included); a third of the vertices
+// get a threshold equal to their float product w * strength * d, where a product formed in
+// double or in another order decides the other way for about half of them.
+TEST(TrailVertex, EveryStepHasItsStatedPrecisionToTheLastBit) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> coordinate(-3.0, 3.0);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    auto point = [&] { return MPoint(coordinate(random), coordinate(random), coordinate(random)); };
+    unsigned int kept = 0, moved = 0;
+    for (int i = 0; i < 6000; ++i) {
+        const MPoint older = point(), previous = i % 50 == 0 ? older : point();
+        const MPoint current = i % 40 == 0 ? previous : point();
+        const MFloatVector normal =
+            MFloatVector(unit(random) - 0.5f, unit(random) - 0.5f, unit(random) - 0.5f).normal();
+        const MFloatVector colour(unit(random), unit(random), unit(random));
+        const float weight = unit(random);
+        TrailSettings settings;
+        settings.strength = unit(random);
+        settings.scale = 3.0f * unit(random);
+        settings.envelope = unit(random);
+        const float d = static_cast<float>(current.distanceTo(previous));
+        settings.threshold = i % 3 == 0 ? weight * settings.strength * d : 0.25f * unit(random);
+        const MPoint expected =
+            statedStep(current, previous, older, normal, colour, weight, settings);
+        const MPoint actual =
+            trailVertex(current, previous, older, normal, colour, weight, settings);
+        ASSERT_EQ(actual.x, expected.x) << i;
+        ASSERT_EQ(actual.y, expected.y) << i;
+        ASSERT_EQ(actual.z, expected.z) << i;
+        (expected == current ? kept : moved) += 1;
+    }
+    EXPECT_GT(kept, 500u);
+    EXPECT_GT(moved, 3000u);
 }
 
 TEST(TrailVertices, OneAndTwoThreadsGiveTheSameBitsAsTheSingleVertexStep) {

@@ -234,6 +234,9 @@ bool Reticle::setInternalValueInContext(const MPlug& plug, const MDataHandle&, M
 MStatus Reticle::setDependentsDirty(const MPlug& plug, MPlugArray&) {
     if (plug == aTime)
         timeChanged = true;
+    // A pair set as a whole changes its internal children without their own change notice.
+    if (plug == aFilmbackAperture || plug == aTextPos)
+        dirty = true;
     return MS::kSuccess;
 }
 

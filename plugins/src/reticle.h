@@ -30,7 +30,8 @@ public:
     void postConstructor() override;
     bool setInternalValueInContext(const MPlug& plug, const MDataHandle& dataHandle,
                                    MDGContext& context) override;
-    // Notes when the time changes, so that Viewport 2.0 reads it only then.
+    // Notes when the time changes, so that Viewport 2.0 reads it only then, and when a pair of
+    // internal values is set through its parent.
     MStatus setDependentsDirty(const MPlug& plug, MPlugArray& plugArray) override;
     void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style,
               M3dView::DisplayStatus status) override;

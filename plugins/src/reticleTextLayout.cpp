@@ -1,5 +1,8 @@
 #include "reticleTextLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 int fontHeight(int size) {
     static const int kHeights[] = {10, 12, 18};
     return size >= 0 && size < 3 ? kHeights[size] : 0;
@@ -21,7 +24,9 @@ bool anchorText(const ReticleFrame& frame, int level, int posRel, double offsetX
     anchor.placement = row == belowRow ? kPlaceBelow : kPlaceAbove;
     anchor.x += offsetX;
     anchor.y += offsetY;
-    return true;
+    // A frame without finite edges (an aspect ratio of 0, say) or an offset out of range gives
+    // no pixel to put the text at.
+    return std::isfinite(anchor.x) && std::isfinite(anchor.y);
 }
 
 TextOrigin alignText(const TextAnchor& anchor, int width, int align, int fontHeight) {
@@ -32,5 +37,10 @@ TextOrigin alignText(const TextAnchor& anchor, int width, int align, int fontHei
     else if (align == kAlignRight)
         x -= width;
     y += anchor.placement == kPlaceBelow ? -fontHeight : 3;
-    return TextOrigin{static_cast<int>(x), static_cast<int>(y)};
+    // The view takes pixels as shorts: a position beyond them stays beyond the port instead of
+    // wrapping back onto it.
+    const auto pixel = [](double v) {
+        return static_cast<int>(std::clamp(v, double(kMinTextPixel), double(kMaxTextPixel)));
+    };
+    return TextOrigin{pixel(x), pixel(y)};
 }

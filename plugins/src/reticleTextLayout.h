@@ -19,14 +19,19 @@ int fontHeight(int size);
 // The anchor of `posRel` (bottom left .. top right, row by row) on `frame`, moved off the left
 // edge of the port when at or left of it, with the placement that keeps window and film gate
 // texts inside their frame and aspect frame texts outside it, then shifted by the offset.
-// False for a posRel outside 0..8.
+// False for a posRel outside 0..8 or a position that is not a finite number.
 bool anchorText(const ReticleFrame& frame, int level, int posRel, double offsetX, double offsetY,
                 TextAnchor& anchor);
+
+// The pixels a text may start at: those a view's short coordinates can name.
+constexpr int kMinTextPixel = -32768;
+constexpr int kMaxTextPixel = 32767;
 
 struct TextOrigin {
     int x = 0;
     int y = 0;
 };
 
-// The pixel a text of `width` pixels starts at, given its anchor and alignment.
+// The pixel a text of `width` pixels starts at, given its anchor and alignment, held within
+// kMinTextPixel..kMaxTextPixel.
 TextOrigin alignText(const TextAnchor& anchor, int width, int align, int fontHeight);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 const ReticleFrame kHdWindow = windowFrameOf(1920, 1080);
 
@@ -163,4 +165,22 @@ TEST(ReticleTextLayout, AnchorsPlacementAndAlignment) {
     EXPECT_EQ(origin.y, 88);
     EXPECT_EQ(fontHeight(3), 0);
     EXPECT_EQ(fontHeight(-1), 0);
+}
+
+TEST(ReticleTextLayout, PositionsOutOfRangeAreNeverWrappedOntoThePort) {
+    // An aspect ratio of 0 makes a frame of infinite height: its middle and top have no pixel.
+    ReticleFrame endless = windowFrameOf(640, 480);
+    endless.bottom = -INFINITY;
+    endless.top = INFINITY;
+    TextAnchor anchor;
+    EXPECT_FALSE(anchorText(endless, kLevelAspectRatio, 0, 0, 0, anchor));
+    EXPECT_FALSE(anchorText(endless, kLevelAspectRatio, 4, 0, 0, anchor));
+    EXPECT_FALSE(anchorText(windowFrameOf(640, 480), kLevelWindow, 0, INFINITY, 0, anchor));
+
+    // The view's pixels are shorts: 65636 would come back as 100, on the port.
+    anchor = TextAnchor{65636, -1e30, kPlaceAbove};
+    const TextOrigin origin = alignText(anchor, 20, kAlignLeft, fontHeight(0));
+    EXPECT_EQ(origin.x, kMaxTextPixel);
+    EXPECT_EQ(origin.y, kMinTextPixel);
+    EXPECT_EQ(alignText(TextAnchor{1e30, 5, kPlaceAbove}, 0, kAlignLeft, 10).x, kMaxTextPixel);
 }

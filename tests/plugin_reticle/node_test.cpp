@@ -6,7 +6,9 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnEnumAttribute.h>
 #include <maya/MFnNumericAttribute.h>
+#include <maya/MFnUnitAttribute.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -119,6 +121,27 @@ TEST_F(ReticleTest, AttributesHaveTheirNamesKindsDefaultsAndFlags) {
     EXPECT_EQ(MFnNumericAttribute(node.attribute("textPosX")).unitType(), MFnNumericData::kFloat);
     EXPECT_EQ(MFnNumericAttribute(node.attribute("drawingEnabled")).unitType(),
               MFnNumericData::kBoolean);
+
+    EXPECT_EQ(MFnUnitAttribute(node.attribute("time")).unitType(), MFnUnitAttribute::kTime);
+    for (const char* pair : {"filmbackAperture", "textPos"}) {
+        const MFnCompoundAttribute compound(node.attribute(pair));
+        ASSERT_EQ(compound.numChildren(), 2u) << pair;
+        EXPECT_EQ(std::string(MFnAttribute(compound.child(0)).name().asChar()) + " " +
+                      MFnAttribute(compound.child(1)).name().asChar(),
+                  pair == std::string("textPos") ? "textPosX textPosY"
+                                                 : "horizontalFilmAperture verticalFilmAperture");
+    }
+    // The reticle's own top-level attributes follow the locator's, in the order they were added.
+    std::vector<std::string> topLevel;
+    for (unsigned i = 0; i < node.attributeCount(); ++i)
+        if (MFnAttribute(node.attribute(i)).parent().isNull())
+            topLevel.push_back(MFnAttribute(node.attribute(i)).name().asChar());
+    const auto own = std::find(topLevel.begin(), topLevel.end(), "enableTextDrawing");
+    EXPECT_EQ(std::vector<std::string>(own, topLevel.end()),
+              (std::vector<std::string>{"enableTextDrawing", "drawingEnabled", "filmbackAperture",
+                                        "aspectRatios", "text", "lineColor", "lineTrans",
+                                        "displayLineH", "displayLineV", "displayThirdsH",
+                                        "displayThirdsV", "displayCrosshair", "time"}));
 
     EXPECT_EQ(fieldsOf(node, "displayMode", 3),
               (std::vector<std::string>{"none", "lines", "Transparent Mask"}));

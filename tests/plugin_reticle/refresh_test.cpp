@@ -58,6 +58,12 @@ TEST_F(ReticleTest, AnOrdinaryRedrawReadsOnlyWhatEveryDrawNeeds) {
         EXPECT_EQ(readsOfOneDraw(viewport), first) << plug;
         EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw) << plug;
     }
+    // A pair set through its parent changes internal values too.
+    for (const char* pair : {".filmbackAperture", ".text[4].textPos"}) {
+        set(pair, {2.0, 1.0});
+        EXPECT_EQ(readsOfOneDraw(viewport), first) << pair;
+        EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw) << pair;
+    }
     set("overlay.translateX", 3.0); // the transform's, not the reticle's
     EXPECT_EQ(readsOfOneDraw(viewport), kEveryDraw);
     set(".text[9].textType", 0);

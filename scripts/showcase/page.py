@@ -106,7 +106,7 @@ def _meta(figure, result, links):
         bits.append("from " + ", ".join(
             f'<a href="{html.escape(href, quote=True)}">{html.escape(name)}</a>'
             for name, href in links))
-    if figure.display:
+    if figure.needs_display:
         bits.append("draws through OpenGL: on a machine without a display put "
                     "<code>xvfb-run -a</code> in front")
     return f'<p class="meta">{" · ".join(bits)}</p>' if bits else ""

@@ -7,7 +7,11 @@ Records (each field NUL-terminated):
   script STEP                      a step that runs its own commands (no declarations)
 """
 
+import os
 from dataclasses import dataclass, field
+
+# Programs that always draw through OpenGL, so need an X display without being declared so.
+DISPLAY_PROGRAMS = {"quillomar-view"}
 
 
 @dataclass
@@ -31,6 +35,11 @@ class Figure:
     @property
     def name(self):
         return self.files[0] if self.files else self.step
+
+    @property
+    def needs_display(self):
+        return self.display or bool(
+            self.command and os.path.basename(self.command[0]) in DISPLAY_PROGRAMS)
 
 
 class PlanError(Exception):

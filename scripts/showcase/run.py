@@ -19,7 +19,6 @@ from page import command_text, write_page  # noqa: E402
 from plan import PlanError, read_plan  # noqa: E402
 
 ROOT = os.path.realpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-DISPLAY_PROGRAMS = {"quillomar-view"}
 STAMPS = ".showcase"
 
 
@@ -90,8 +89,7 @@ class Runner:
         for path in outputs + [stamp]:
             if os.path.exists(path):
                 os.remove(path)
-        needs_display = figure.display or os.path.basename(figure.command[0]) in DISPLAY_PROGRAMS
-        result.seconds, result.error = self._execute(figure.command, needs_display)
+        result.seconds, result.error = self._execute(figure.command, figure.needs_display)
         result.redone = True
         missing = [f for f, p in zip(figure.files, outputs) if not os.path.isfile(p)]
         if result.error is None and missing:
@@ -195,7 +193,10 @@ def main():
         print(f"showcase: {error}", file=sys.stderr)
         return 1
     figures = [f for s in sections for f in s.figures]
-    print(f"showcase: {len(figures)} pictures into {args.out}/", flush=True)
+    # A command may write several pictures; a step run whole counts once until it has run.
+    pictures = sum(max(1, len(f.files)) for f in figures)
+    made_by = "" if pictures == len(figures) else f" from {len(figures)} commands"
+    print(f"showcase: {pictures} pictures{made_by} into {args.out}/", flush=True)
     runner = Runner(args.build, args.out)
     results = {}
     started = time.monotonic()

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Opens a showcase page in headless Chromium and checks it as a reader would see it: it loads
 without console errors or failed loads, every picture the showcase made is on it and decodes,
-and a command's copy button works. usage: check_page.py OUT/index.html [--screenshot FILE]"""
+every picture has its caption and command (saying so when the command needs a display), and a
+command's copy button works. usage: check_page.py OUT/index.html [--screenshot FILE]"""
 
 import argparse
 import json
@@ -19,6 +20,18 @@ Promise.all(Array.from(document.images).map(function (img) {
     function () { return {name: name, width: img.naturalWidth, alt: img.alt, error: ""}; },
     function (e) { return {name: name, width: img.naturalWidth, alt: img.alt, error: String(e)}; });
 }))
+"""
+
+# Each figure's caption, command and the note under it, as a reader sees them.
+FIGURES = """
+Array.from(document.querySelectorAll("figure")).map(function (figure) {
+  function text(selector) {
+    var node = figure.querySelector(selector);
+    return node ? node.textContent.trim() : "";
+  }
+  return {id: figure.id, caption: text("figcaption > p"), command: text(".command code"),
+          meta: text(".meta")};
+})
 """
 
 # Presses the first copy button and reports what it says a moment later.
@@ -47,6 +60,7 @@ def check(page, screenshot):
     with Browser() as browser:
         browser.open("file://" + os.path.abspath(page))
         images = browser.evaluate(IMAGES)
+        figures = browser.evaluate(FIGURES)
         copy_state = browser.evaluate(COPY)
         browser.collect(0.5)
         problems += browser.errors()
@@ -58,6 +72,12 @@ def check(page, screenshot):
             problems.append(f"{image['name']} does not decode ({image['error'] or 'no pixels'})")
         if not image["alt"]:
             problems.append(f"{image['name']} has no caption text")
+    for figure in figures:
+        if not figure["caption"] or not figure["command"]:
+            problems.append(f"{figure['id']} lacks its caption or its command")
+        # A copied command that draws through OpenGL fails without a display: the page says so.
+        if "quillomar-view" in figure["command"] and "xvfb-run" not in figure["meta"]:
+            problems.append(f"{figure['id']} needs a display and does not say so")
     problems += [f"{name} is not on the page" for name in made if name not in shown]
     problems += [f"{name} is on the page twice" for name in set(shown) if shown.count(name) > 1]
     if copy_state not in ("Copied", "Selected"):

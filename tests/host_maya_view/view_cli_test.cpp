@@ -215,8 +215,9 @@ TEST(QuillomarView, BadInputGivesAClearErrorAndNonZeroExit) {
     const Case cases[] = {
         {"/no/such/scene.ma" + out, 1, "cannot read scene file /no/such/scene.ma"},
         {sceneFile() + " " + kPlugin + " --camera nobody" + out, 1, "no camera named \"nobody\""},
+        // The host's reason, said once.
         {sceneFile() + " --plugin /no/such/plugin.so" + out, 1,
-         "cannot load plug-in /no/such/plugin.so"},
+         "quillomar-view: cannot load plug-in /no/such/plugin.so: /no/such/plugin.so: cannot open"},
         {sceneFile() + " --size 0x10" + out, 2, "bad size \"0x10\""},
         {sceneFile() + " --size 640" + out, 2, "bad size"},
         {sceneFile() + " --frames 5:2" + out, 2, "bad frame range"},

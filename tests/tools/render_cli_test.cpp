@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -50,14 +51,43 @@ TEST(RenderCli, AFrameRangeRendersThePictureOfEachFrameWithALineEach) {
     EXPECT_EQ(one.rgba, pictures[1].rgba);
 }
 
+TEST(RenderCli, AContactSheetTilesTheFramesInReadingOrder) {
+    const std::string sheetPath = temp("choice-sheet.png");
+    std::remove(sheetPath.c_str());
+    const testsupport::ToolRun run =
+        render(kChoice + " --frames 0:2 --contact-sheet 2x2 --size 16x16 -o " + sheetPath);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("frame 2 (3/3)"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("wrote " + sheetPath), std::string::npos) << run.output;
+    quillomar::Image sheet;
+    ASSERT_TRUE(quillomar::readPng(sheetPath, sheet));
+    ASSERT_EQ(sheet.width, 32);
+    ASSERT_EQ(sheet.height, 32);
+    for (int frame = 0; frame <= 2; ++frame) {
+        const std::string single = temp("choice-tile-" + std::to_string(frame) + ".png");
+        ASSERT_EQ(
+            render(kChoice + " --frames " + std::to_string(frame) + " --size 16x16 -o " + single)
+                .exitCode,
+            0);
+        quillomar::Image picture;
+        ASSERT_TRUE(quillomar::readPng(single, picture));
+        const int left = frame % 2 * 16, top = frame / 2 * 16;
+        for (int y = 0; y < 16; ++y)
+            ASSERT_EQ(std::memcmp(sheet.pixel(left, top + y), picture.pixel(0, y), 16 * 4), 0)
+                << "frame " << frame << " row " << y;
+    }
+    const std::uint8_t black[4] = {0, 0, 0, 255};
+    EXPECT_EQ(std::memcmp(sheet.pixel(24, 24), black, 4), 0) << "the unused fourth tile";
+}
+
 TEST(RenderCli, HelpExplainsEveryOptionWithAnExample) {
     const testsupport::ToolRun run = render("--help");
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"-o, --output", "--size", "--threads", "--frames", "--library",
-                               "--declarations", "--help", "Exit codes"})
+    for (const char* option : {"-o, --output", "--size", "--threads", "--frames", "--contact-sheet",
+                               "--library", "--declarations", "--help", "Exit codes"})
         EXPECT_NE(run.output.find(option), std::string::npos) << option;
     // Each option but --help has an example.
-    EXPECT_EQ(testsupport::occurrences(run.output, "e.g.", "Options:", "Scene file"), 6u)
+    EXPECT_EQ(testsupport::occurrences(run.output, "e.g.", "Options:", "Scene file"), 7u)
         << run.output;
 }
 
@@ -73,6 +103,8 @@ TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
         {kChoice + " --frames 0:2" + out, 2, "needs a frame number"},
         {kChoice + " --frames 2:0" + out, 2, "bad frame range"},
         {kChoice + " --threads 0" + out, 2, "bad thread count \"0\""},
+        {kChoice + " --frames 0:2 --contact-sheet 2x1" + out, 2, "holds fewer than the 3 frames"},
+        {kChoice + " --contact-sheet 3x1" + out, 2, "give both"},
         {kChoice + " --threads many" + out, 2, "bad thread count"},
         {kChoice + " --size 20000x10" + out, 2, "bad size"},
         {kChoice + " --size" + out, 2, "bad size \"-o\""},

@@ -5,7 +5,7 @@
 #include "scene_frames.h"
 
 #include <image_io.h>
-#include <progress.h>
+#include <frame_pictures.h>
 #include <rayhost/scene_render.h>
 #include <tool_main.h>
 
@@ -38,8 +38,8 @@ public:
                                                 : options.declarations),
           text_(readScene(options.scene)) {}
 
-    // Renders the scene at `frame` into `path`; returns the seconds it took.
-    double renderFrame(int frame, const std::string& path) const {
+    // Renders the scene at `frame`; `seconds` is how long it took.
+    quillomar::Image renderFrame(int frame, double& seconds) const {
         const auto start = std::chrono::steady_clock::now();
         std::istringstream scene(quillomar_render::sceneAtFrame(text_, frame));
         rayhost::ShaderNetwork network;
@@ -49,13 +49,10 @@ public:
         settings.width = options_.width;
         settings.height = options_.height;
         settings.threads = quillomar_render::threadsToUse(options_);
-        const quillomar::Image image = loaded.output
-                                           ? rayhost::render(network, *loaded.output, settings)
-                                           : rayhost::render(network, loaded.scene, settings);
-        std::string error;
-        if (!quillomar::writePng(image, path, &error))
-            throw std::runtime_error(error);
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        quillomar::Image image = loaded.output ? rayhost::render(network, *loaded.output, settings)
+                                               : rayhost::render(network, loaded.scene, settings);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return image;
     }
 
 private:
@@ -67,18 +64,22 @@ private:
 
 void run(const RenderOptions& options) {
     const Renderer renderer(options);
+    double seconds = 0;
     if (!options.hasFrames) {
-        const double seconds = renderer.renderFrame(options.firstFrame, options.output);
+        quillomar_tools::writePicture(renderer.renderFrame(options.firstFrame, seconds),
+                                      options.output);
         std::cout << "wrote " << options.output << " (" << std::fixed << std::setprecision(2)
                   << seconds << " s)\n";
         return;
     }
-    quillomar_tools::FrameProgress progress(std::cout, options.lastFrame - options.firstFrame + 1,
-                                            quillomar_tools::FrameProgress::stdoutIsTerminal());
+    quillomar_tools::FramePictures pictures(
+        std::cout, options.output, options.firstFrame, options.lastFrame, options.sheet,
+        options.width, options.height, quillomar_tools::FrameProgress::stdoutIsTerminal());
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
-        const std::string path = quillomar_tools::framePath(options.output, frame);
-        progress.frameDone(frame, path, renderer.renderFrame(frame, path));
+        const quillomar::Image picture = renderer.renderFrame(frame, seconds);
+        pictures.add(frame, picture, seconds);
     }
+    pictures.finish();
 }
 
 } // namespace

@@ -32,6 +32,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
             quillomar_tools::parseFrames(quillomar_tools::needValue(args, i), o.firstFrame,
                                          o.lastFrame);
             o.hasFrames = true;
+        } else if (a == "--contact-sheet") {
+            o.sheet = quillomar_tools::parseSheet(quillomar_tools::needValue(args, i));
         } else if (a == "--library") {
             o.library = quillomar_tools::needValue(args, i);
         } else if (a == "--declarations") {
@@ -41,7 +43,9 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
         }
     }
     quillomar_tools::requireSceneAndOutput(o.scene, o.output);
-    quillomar_tools::checkOutputName(o.output, o.lastFrame > o.firstFrame);
+    quillomar_tools::checkSheet(o.sheet, o.hasFrames, o.firstFrame, o.lastFrame, o.width, o.height);
+    // A contact sheet is one picture, whatever the range.
+    quillomar_tools::checkOutputName(o.output, !o.sheet.wanted() && o.lastFrame > o.firstFrame);
     return o;
 }
 
@@ -52,8 +56,9 @@ int threadsToUse(const RenderOptions& options) {
 }
 
 const char* usageText() {
-    return R"(usage: quillomar-render SCENE -o OUT.png [--size WxH] [--threads N] [--frames A:B]
-                        [--library PATH] [--declarations PATH]
+    return R"(usage: quillomar-render SCENE -o OUT.png [--size WxH] [--threads N]
+                        [--frames A:B [--contact-sheet CxR]] [--library PATH]
+                        [--declarations PATH]
 
 Renders SCENE into a PNG through the stand-in renderer, loading the shader library the way the
 renderer does (miSetModuleHandle, then each shader's _version): either a shader network's colour
@@ -71,6 +76,10 @@ Options:
                         line per frame (a bar on a terminal). In the scene, the word $frame
                         stands for the frame number (1 without --frames).
                                                            e.g. --frames 0:2 -o choice-%d.png
+  --contact-sheet CxR   with --frames: one picture instead of one per frame, the frames tiled C
+                        across and R down in reading order (first frame top-left), each tile
+                        --size large, unused tiles black.
+                        e.g. --frames 0:2 --contact-sheet 3x1 --size 128x128 -o choices.png
   --library PATH        the shader library to load (default: the built quillomarShaders).
                                                            e.g. --library lib/quillomarShaders.so
   --declarations PATH   the shader declarations that lay out parameter blocks (default: the
@@ -113,6 +122,7 @@ Contour widths are percentages of the smaller image side: 1.0 at 700x500 is 5 pi
 Examples:
   quillomar-render examples/contours.scene --size 960x540 -o contours.png
   quillomar-render examples/choice.scene --frames 0:2 --size 256x256 -o choice-%d.png
+  quillomar-render examples/choice.scene --frames 0:2 --contact-sheet 3x1 -o choices.png
 
 Exit codes: 0 written; 1 bad input (a file that cannot be read, loaded or written; an error
 in a scene or declaration file names the file and line); 2 a wrong command line.

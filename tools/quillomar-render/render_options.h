@@ -1,6 +1,7 @@
 #pragma once
 // Command line of quillomar-render.
 #include <command_line.h>
+#include <contact_sheet.h>
 
 #include <string>
 #include <vector>
@@ -17,8 +18,9 @@ struct RenderOptions {
     bool hasFrames = false;
     int firstFrame = 1;
     int lastFrame = 1;
-    std::string library;      // empty: the built quillomarShaders
-    std::string declarations; // empty: the shipped quillomarShaders.mi
+    quillomar_tools::SheetLayout sheet; // --contact-sheet: the frames tiled into one picture
+    std::string library;                // empty: the built quillomarShaders
+    std::string declarations;           // empty: the shipped quillomarShaders.mi
 };
 
 // Throws quillomar_tools::UsageError.

@@ -1,5 +1,4 @@
 // quillomar-view: draws a scene's viewport the way Maya's legacy viewport would and writes PNGs.
-#include "contact_sheet.h"
 #include "view_options.h"
 #include "view_stats.h"
 
@@ -11,7 +10,7 @@
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
-#include <progress.h>
+#include <frame_pictures.h>
 #include <tool_main.h>
 
 #include <chrono>
@@ -31,8 +30,9 @@ public:
 void loadPlugins(const std::vector<std::string>& plugins) {
     for (const std::string& path : plugins) {
         std::string error;
+        // The host's reason names the library.
         if (!hostkit::loadPlugin(path, &error))
-            throw RunError("cannot load plug-in " + path + (error.empty() ? "" : ": " + error));
+            throw RunError(error.empty() ? "cannot load plug-in " + path : error);
     }
 }
 
@@ -60,14 +60,6 @@ std::string defaultCamera() {
     return first;
 }
 
-void writeImage(const quillomar::Image& image, const std::string& path, bool report) {
-    std::string error;
-    if (!quillomar::writePng(image, path, &error))
-        throw RunError(error);
-    if (report)
-        std::cout << "wrote " << path << "\n";
-}
-
 // With --stats: what a heads-up display shows for the frame just drawn.
 void printStats(const ViewOptions& options, const std::string& camera) {
     if (options.stats)
@@ -88,30 +80,15 @@ double drawFrame(hostkit::Viewport& viewport, int frame, const ViewOptions& opti
 // per frame (plain lines when --stats prints between them).
 void drawFrames(hostkit::Viewport& viewport, const ViewOptions& options,
                 const std::string& camera) {
-    const bool sheet = options.sheetColumns > 0;
-    quillomar_view::ContactSheet tiles(sheet ? options.sheetColumns : 1,
-                                       sheet ? options.sheetRows : 1, options.width,
-                                       options.height);
-    quillomar_tools::FrameProgress progress(std::cout, options.lastFrame - options.firstFrame + 1,
-                                            !options.stats &&
-                                                quillomar_tools::FrameProgress::stdoutIsTerminal());
-    const std::string sheetPath = quillomar_view::framePath(options.output, options.firstFrame);
+    quillomar_tools::FramePictures pictures(
+        std::cout, options.output, options.firstFrame, options.lastFrame, options.sheet,
+        options.width, options.height,
+        !options.stats && quillomar_tools::FrameProgress::stdoutIsTerminal());
     for (int frame = options.firstFrame; frame <= options.lastFrame; ++frame) {
         const double seconds = drawFrame(viewport, frame, options, camera);
-        if (sheet) {
-            tiles.place(frame - options.firstFrame, viewport.image());
-            progress.frameDone(frame,
-                               "tile " + std::to_string(frame - options.firstFrame + 1) + " of " +
-                                   sheetPath,
-                               seconds);
-            continue;
-        }
-        const std::string path = quillomar_view::framePath(options.output, frame);
-        writeImage(viewport.image(), path, false);
-        progress.frameDone(frame, path, seconds);
+        pictures.add(frame, viewport.image(), seconds);
     }
-    if (sheet)
-        writeImage(tiles.image(), sheetPath, true);
+    pictures.finish();
 }
 
 void run(const ViewOptions& options) {
@@ -128,7 +105,8 @@ void run(const ViewOptions& options) {
         return;
     }
     viewport.draw();
-    writeImage(viewport.image(), options.output, true);
+    quillomar_tools::writePicture(viewport.image(), options.output);
+    std::cout << "wrote " << options.output << "\n";
     printStats(options, camera);
 }
 

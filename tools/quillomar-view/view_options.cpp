@@ -1,21 +1,8 @@
 #include "view_options.h"
 
 namespace quillomar_view {
-namespace {
 
-using quillomar_tools::kLargestSide;
 using quillomar_tools::needValue;
-using quillomar_tools::parsePair;
-
-constexpr int kMostTiles = 100;
-
-} // namespace
-
-void parseSheet(const std::string& text, int& columns, int& rows) {
-    if (!parsePair(text, kMostTiles, columns, rows))
-        throw UsageError("bad contact sheet \"" + text + "\": expected COLSxROWS, each 1 to " +
-                         std::to_string(kMostTiles));
-}
 
 ViewOptions parseViewOptions(const std::vector<std::string>& args) {
     ViewOptions o;
@@ -34,7 +21,7 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
             parseFrames(needValue(args, i), o.firstFrame, o.lastFrame);
             o.hasFrames = true;
         } else if (a == "--contact-sheet") {
-            parseSheet(needValue(args, i), o.sheetColumns, o.sheetRows);
+            o.sheet = quillomar_tools::parseSheet(needValue(args, i));
         } else if (a == "-o" || a == "--output") {
             o.output = needValue(args, i);
         } else if (a == "--style") {
@@ -56,22 +43,9 @@ ViewOptions parseViewOptions(const std::vector<std::string>& args) {
         }
     }
     quillomar_tools::requireSceneAndOutput(o.scene, o.output);
-    if (o.sheetColumns > 0) {
-        const long frames = static_cast<long>(o.lastFrame) - o.firstFrame + 1;
-        if (!o.hasFrames)
-            throw UsageError("--contact-sheet tiles the frames of --frames A:B; give both");
-        if (frames > static_cast<long>(o.sheetColumns) * o.sheetRows)
-            throw UsageError("a " + std::to_string(o.sheetColumns) + "x" +
-                             std::to_string(o.sheetRows) + " contact sheet holds fewer than the " +
-                             std::to_string(frames) + " frames of " + std::to_string(o.firstFrame) +
-                             ":" + std::to_string(o.lastFrame));
-        if (static_cast<long>(o.sheetColumns) * o.width > kLargestSide ||
-            static_cast<long>(o.sheetRows) * o.height > kLargestSide)
-            throw UsageError("the contact sheet would be larger than " +
-                             std::to_string(kLargestSide) + " pixels a side; use a smaller --size");
-    }
+    quillomar_tools::checkSheet(o.sheet, o.hasFrames, o.firstFrame, o.lastFrame, o.width, o.height);
     // A contact sheet is one picture, whatever the range.
-    quillomar_tools::checkOutputName(o.output, o.sheetColumns == 0 && o.hasFrames &&
+    quillomar_tools::checkOutputName(o.output, !o.sheet.wanted() && o.hasFrames &&
                                                    o.lastFrame > o.firstFrame);
     return o;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Command line of quillomar-view.
 #include <command_line.h>
+#include <contact_sheet.h>
 
 #include <string>
 #include <vector>
@@ -25,19 +26,14 @@ struct ViewOptions {
     int lastFrame = 0;
     std::string output;
     bool shaded = true;
-    // With --contact-sheet: the frames tiled into one picture of this many columns and rows.
-    int sheetColumns = 0;
-    int sheetRows = 0;
-    bool stats = false;   // print what a heads-up display would show, per frame
-    bool verbose = false; // list every line loading reports, not one per kind
-    bool legacyViewport = false; // Maya 2019's default is Viewport 2.0
+    quillomar_tools::SheetLayout sheet; // --contact-sheet: the frames tiled into one picture
+    bool stats = false;                 // print what a heads-up display would show, per frame
+    bool verbose = false;               // list every line loading reports, not one per kind
+    bool legacyViewport = false;        // Maya 2019's default is Viewport 2.0
 };
 
 // Throws UsageError.
 ViewOptions parseViewOptions(const std::vector<std::string>& args);
-
-// "COLSxROWS" with both from 1 to 100. Throws UsageError.
-void parseSheet(const std::string& text, int& columns, int& rows);
 
 const char* usageText();
 

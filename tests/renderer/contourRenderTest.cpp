@@ -92,6 +92,11 @@ TEST_F(ContourRenderTest, MaterialWithoutContourShaderDrawsNoLineWhereItIsInFron
     EXPECT_EQ(image.pixel(160, 76)[1], 255);
     EXPECT_EQ(image.pixel(160, 164)[1], 255);
     EXPECT_EQ(image.pixel(10, 120)[0], 0); // the ground's horizon is still drawn
+    // Across the ball's lower silhouette, with the ground behind it on both sides: the ground's
+    // contour shader is never asked, whichever of the two samples comes first in the scan.
+    for (int x = 100; x < 220; ++x) {
+        EXPECT_EQ(image.pixel(x, 150)[0], 255) << x;
+    }
 }
 
 TEST_F(ContourRenderTest, LinesBehindASeeThroughSurfaceNeedTheirLevel) {

@@ -9,7 +9,7 @@ Values distinctSettings(double offset) {
             {"widthRamp", {offset + 0.5}},
             {"widthMin", {offset + 1.0}},
             {"widthMax", {offset + 2.0}},
-            {"overrideContrast", {1}},
+            {"overrideContrast", {offset == 0.0 ? 0.0 : 1.0}},
             {"overrideAngle", {offset + 3.0}},
             {"overrideDepth", {offset + 4.0}},
             {"falloffBase", {offset + 5.0}},

@@ -38,7 +38,8 @@ static_assert(sizeof(Info) == 132, "33 words");
 // Material parameters by their declared names; colours have four values.
 using Values = std::vector<std::pair<std::string, std::vector<double>>>;
 
-// Twelve contour settings with a distinct value each, so a field read into the wrong place shows.
+// Twelve contour settings with a distinct value each, so a field read into the wrong place shows;
+// overrideContrast is off at offset 0 and on at any other.
 Values distinctSettings(double offset);
 
 class ContourFixture : public ::testing::Test {

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
 using quillomar::contour::ContourInfo;
 using quillomar::contour::ContourSettings;
 using quillomar::contour::depthFactor;
+using quillomar::contour::falloff;
 using quillomar::contour::lineEnd;
 
 // Width 2 (a quarter of the way from 1 to 5), fall-off base 0.25, factor 3 nearer than 10 and
@@ -53,6 +55,45 @@ TEST(ContourLine, WidthIsRampedFallenOffAndScaledByDepth) {
     EXPECT_FLOAT_EQ(lineEnd(&nearInfo, &farInfo).width, 0.5f * 2.0f * 3.0f);
     farInfo.normal = {0.0f, 0.0f, -1.0f};
     EXPECT_FLOAT_EQ(lineEnd(&nearInfo, &farInfo).width, 0.25f * 2.0f * 3.0f);
+}
+
+// Random settings, normals and depths (between, before and beyond the depth limits): the width is
+// F * W * D multiplied in that order, W = ramp * (max - min) + min and, between the limits,
+// D = (z - zn) / (zf - zn) * (far - near) + near, each step in float. Another order or grouping
+// rounds differently for many of these.
+TEST(ContourLine, WidthIsFallOffTimesBaseTimesDepthFactorToTheLastBit) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    std::uniform_real_distribution<float> factor(0.1f, 4.0f);
+    std::uniform_real_distribution<float> depth(-40.0f, 0.0f);
+    int interpolated = 0;
+    for (int i = 0; i < 3000; ++i) {
+        ContourInfo nearInfo = sample(depth(random), {unit(random), unit(random), unit(random)});
+        const ContourInfo farInfo =
+            sample(nearInfo.point.z - 1.0f, {unit(random), unit(random), unit(random)});
+        ContourSettings& s = nearInfo.settings;
+        s.widthRamp = unit(random);
+        s.widthMin = factor(random);
+        s.widthMax = factor(random);
+        s.falloffBase = unit(random);
+        s.nearDepth = 5.0f + 10.0f * unit(random);
+        s.farDepth = 20.0f + 10.0f * unit(random);
+        s.nearFactor = factor(random);
+        s.farFactor = factor(random);
+        const float w = s.widthRamp * (s.widthMax - s.widthMin) + s.widthMin;
+        const miVector& n = nearInfo.normal;
+        const miVector& m = farInfo.normal;
+        const float f = falloff(s.falloffBase, (n.y * m.y + n.x * m.x) + n.z * m.z);
+        const float z = nearInfo.point.z, zn = -s.nearDepth, zf = -s.farDepth;
+        float d = z > zn ? s.nearFactor : s.farFactor;
+        if (z <= zn && z >= zf) {
+            d = (z - zn) / (zf - zn) * (s.farFactor - s.nearFactor) + s.nearFactor;
+            ++interpolated;
+        }
+        const float fw = f * w;
+        ASSERT_EQ(lineEnd(&nearInfo, &farInfo).width, fw * d) << i;
+    }
+    EXPECT_GT(interpolated, 1000);
 }
 
 TEST(ContourLine, ParallelNormalsFallOffToOneEvenWithBaseZero) {

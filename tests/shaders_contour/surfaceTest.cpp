@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 using quillomar::contour::opacity;
@@ -41,6 +43,34 @@ TEST(ContourSurface, OverATransparentBottomIsNotDividedByTheAlpha) {
     // A resulting alpha of 0 gives transparent black, also where alphas outside 0..1 cancel.
     expectColour(over({1.0f, 1.0f, 1.0f, 0.0f}, {0.4f, 0.8f, 0.2f, 0.0f}), {0, 0, 0, 0});
     expectColour(over({1.0f, 1.0f, 1.0f, 2.0f}, {0.4f, 0.8f, 0.2f, 2.0f}), {0, 0, 0, 0});
+}
+
+// Random colours and alphas (outside 0..1 too): each branch's formula in float, to the last bit.
+// Over an opaque bottom (1 - Ta) * U + Ta * T; otherwise A = (1 - Ta) * Ua + Ta and channels
+// Ua * U * (1 - Ta) + Ta * T. Regrouping either rounds differently for many of these.
+TEST(ContourSurface, OverFollowsItsFormulasToTheLastBit) {
+    std::mt19937 random(17);
+    std::uniform_real_distribution<float> value(-0.25f, 1.25f);
+    for (int i = 0; i < 4000; ++i) {
+        const miColor top{value(random), value(random), value(random), value(random)};
+        miColor bottom{value(random), value(random), value(random), value(random)};
+        if (i % 2 == 0)
+            bottom.a = 1.0f;
+        const float ta = top.a, ua = bottom.a;
+        const miColor actual = over(top, bottom);
+        const float a = ua == 1.0f ? 1.0f : (1.0f - ta) * ua + ta;
+        ASSERT_EQ(actual.a, a) << i;
+        const float tops[3] = {top.r, top.g, top.b};
+        const float bottoms[3] = {bottom.r, bottom.g, bottom.b};
+        const float channels[3] = {actual.r, actual.g, actual.b};
+        for (int c = 0; c < 3; ++c) {
+            float expected = ua == 1.0f ? (1.0f - ta) * bottoms[c] + ta * tops[c]
+                                        : ua * bottoms[c] * (1.0f - ta) + ta * tops[c];
+            if (a == 0.0f)
+                expected = 0.0f;
+            ASSERT_EQ(channels[c], expected) << i << " channel " << c;
+        }
+    }
 }
 
 } // namespace

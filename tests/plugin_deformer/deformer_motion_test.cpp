@@ -3,6 +3,7 @@
 #include "deformer_fixture.h"
 
 #include <maya/MDagPath.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MFloatPointArray.h>
 #include <maya/MFnMesh.h>
 #include <maya/MIntArray.h>
@@ -11,6 +12,7 @@
 #include <omp.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -126,6 +128,46 @@ TEST_F(DeformerMotion, TheTextureOnNoiseMapSetsTheTrailPerVertex) {
     const std::vector<double> unsampled = heights(stepDownTo("sheet", shape, 3.0));
     for (unsigned int i = 0; i < 6; ++i)
         EXPECT_NEAR(unsampled[i], -2.0 - shortfallOfAStepAgainstTheNormal(), 1e-12) << i;
+}
+
+// The texture is sampled once per evaluation, at the input mesh's object-space vertex positions
+// with its UVs and its world-space normals, an identity camera and nothing else: a grid moved
+// and turned a quarter about X (its normals then face +Z in the world).
+TEST_F(DeformerMotion, TheTextureIsSampledOnceAtObjectPositionsWithUVsAndWorldNormals) {
+    const std::string shape = grid("sheet", 3, 2);
+    runMel("setAttr sheet.tx 5; setAttr sheet.rx 90;");
+    const std::string d = deform("sheet");
+    runMel("createNode checker -n squares; connectAttr squares.outColor " + d + ".noiseMap;");
+    const int before = hostkit::shadingSampleCalls();
+    pointsAt(shape, 1.0);
+    EXPECT_EQ(hostkit::shadingSampleCalls(), before + 1);
+    const hostkit::ShadingSampleCall call = hostkit::lastShadingSample();
+    const MFnDependencyNode squares(hostkit::findNode("squares"));
+    EXPECT_EQ(call.shadingNode, squares.findPlug("outColor", true).name().asChar());
+    EXPECT_EQ(call.samples, 6);
+    EXPECT_FALSE(call.useShadowMaps);
+    EXPECT_FALSE(call.reuseMaps);
+    for (unsigned int i = 0; i < 16; ++i)
+        EXPECT_EQ(call.camera[i], i % 5 == 0 ? 1.0f : 0.0f) << i;
+    EXPECT_TRUE(call.hasPoints && call.hasU && call.hasV && call.hasNormals);
+    EXPECT_FALSE(call.hasRefPoints || call.hasTangentUs || call.hasTangentVs ||
+                 call.hasFilterSizes);
+    ASSERT_EQ(call.points.size(), 6u);
+    ASSERT_EQ(call.u.size(), 6u);
+    ASSERT_EQ(call.v.size(), 6u);
+    ASSERT_GE(call.normals.size(), 6u);
+    for (unsigned int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const float column = static_cast<float>(i % 3), row = static_cast<float>(i / 3);
+        EXPECT_EQ(call.points[i], (std::array<float, 3>{column, 0.0f, row}));
+        EXPECT_EQ(call.u[i], column / 2.0f);
+        EXPECT_EQ(call.v[i], row);
+    }
+    for (const std::array<float, 3>& normal : call.normals) {
+        EXPECT_NEAR(normal[0], 0.0f, 1e-6f);
+        EXPECT_NEAR(normal[1], 0.0f, 1e-6f);
+        EXPECT_NEAR(normal[2], 1.0f, 1e-6f);
+    }
 }
 
 // Meshes whose UV or normal lists are shorter than their vertex list, under a ramp from black at

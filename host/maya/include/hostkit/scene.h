@@ -83,4 +83,20 @@ struct PaintableInfo {
 };
 std::vector<PaintableInfo> paintableAttributes();
 
+// The arguments of the last MRenderUtil::sampleShadingNetwork call, as given (copied before the
+// call is checked). An optional array the caller did not pass is absent (`has...` false).
+struct ShadingSampleCall {
+    std::string shadingNode;
+    int samples = 0;
+    bool useShadowMaps = false, reuseMaps = false;
+    std::array<float, 16> camera{}; // row by row
+    std::vector<std::array<float, 3>> points, normals;
+    std::vector<float> u, v;
+    bool hasPoints = false, hasU = false, hasV = false, hasNormals = false;
+    bool hasRefPoints = false, hasTangentUs = false, hasTangentVs = false, hasFilterSizes = false;
+};
+// Calls made in this process so far, and the last of them.
+int shadingSampleCalls();
+ShadingSampleCall lastShadingSample();
+
 } // namespace hostkit

@@ -175,6 +175,24 @@ TEST_F(ReticleTest, PassesDrawMasksOutlinesSafeFramesAndGuidesInOrder) {
             EXPECT_NEAR(colors[i][k], expected[i][k], 1e-6) << i;
 }
 
+TEST_F(ReticleTest, TheViewingCameraGivesFitOverscanSqueezeAndApertures) {
+    // The centre lines span the film gate: their ends give its width and height.
+    set(".displayLineH", 1);
+    set(".displayLineV", 1);
+    set(".horizontalFilmAperture", -1); // the camera's apertures: 1.2 x 0.8
+    set("viewerShape.horizontalFilmAperture", 1.2);
+    set("viewerShape.verticalFilmAperture", 0.8);
+    set("viewerShape.filmFit", 2);
+    set("viewerShape.overscan", 1.1);
+    set("viewerShape.lensSqueezeRatio", 2);
+    hostkit::Viewport viewport(kCamera, 320, 180);
+    const double height = 180 / 1.1, width = height * 1.5 * 2;
+    const std::vector<glrec::Batch> lines = glrec::groupBatches(recordDraw(viewport));
+    ASSERT_EQ(lines.size(), 2u);
+    expectVertices(lines[0].vertices, {{160 - width / 2, 90, kZ}, {160 + width / 2, 90, kZ}});
+    expectVertices(lines[1].vertices, {{160, 90 - height / 2, kZ}, {160, 90 + height / 2, kZ}});
+}
+
 TEST_F(ReticleTest, OnlySafeFramesAreStippled) {
     addAspect(0, 1.85, 1);
     set(".aspectRatios[0].aspectDisplaySafeAction", 1);

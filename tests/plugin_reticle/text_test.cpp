@@ -127,9 +127,10 @@ TEST_F(ReticleTest, TextsStartAtTheirAnchorsAligned) {
     set(".text[2].textARLevel", 1);
     set(".text[2].textAlign", 1);
     set(".text[2].textSize", 1);
-    // Film gate, top left: inside the gate.
+    // Film gate, top left: inside the gate, then moved by its offset.
     addText(3, 0, 6, 1);
     setString(".text[3].textStr", "four");
+    set(".text[3].textPos", {5, -2});
     // References that do not exist, the hidden entry, a size, level or anchor out of range.
     const struct {
         int level, arLevel, size, posRel;
@@ -179,7 +180,7 @@ TEST_F(ReticleTest, TextsStartAtTheirAnchorsAligned) {
         {320.0 - widthOf(GLUT_BITMAP_HELVETICA_18, "two"), 160 - 18},
         {double(int(160 - widthOf(GLUT_BITMAP_HELVETICA_12, "three") / 2)),
          double(int(aspectBottom - 12))},
-        {double(int(gateLeft)), 160 - 10}};
+        {double(int(gateLeft + 5)), 160 - 10 - 2}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_NEAR(starts[i][0], expected[i][0], 0.05) << texts[i].text;
         EXPECT_NEAR(starts[i][1], expected[i][1], 0.05) << texts[i].text;

@@ -108,6 +108,16 @@ TEST_F(DeformerNode, ItsWeightsArePaintableAsDeformerWeights) {
             EXPECT_EQ(entry.shapeMode, "deformer");
         }
     EXPECT_TRUE(found);
+    // Set up by the plug-in's own command, neither echoed nor undoable.
+    int runs = 0;
+    for (const hostkit::ExecutedCommand& command : hostkit::executedCommands())
+        if (command.command == "makePaintable -attrType multiFloat -sm deformer obakeDeformer "
+                               "weights;") {
+            ++runs;
+            EXPECT_FALSE(command.displayEnabled);
+            EXPECT_FALSE(command.undoEnabled);
+        }
+    EXPECT_GE(runs, 1);
 }
 
 // Every setting affects the output: changing one re-evaluates at the same frame, which then

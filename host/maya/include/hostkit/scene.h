@@ -83,6 +83,14 @@ struct PaintableInfo {
 };
 std::vector<PaintableInfo> paintableAttributes();
 
+// Every command run through MGlobal::executeCommand in this process, in order, with the flags it
+// was run with.
+struct ExecutedCommand {
+    std::string command;
+    bool displayEnabled = false, undoEnabled = false;
+};
+std::vector<ExecutedCommand> executedCommands();
+
 // The arguments of the last MRenderUtil::sampleShadingNetwork call, as given (copied before the
 // call is checked). An optional array the caller did not pass is absent (`has...` false).
 struct ShadingSampleCall {

@@ -4,14 +4,23 @@
 #include "scene/mel_values.h"
 #include "scene/selection.h"
 
+#include <hostkit/scene.h>
+
 #include <maya/MSelectionList.h>
 #include <maya/MTypes.h>
 
 #include <iostream>
+#include <vector>
 
 namespace {
 
-scene::MelResult runCommand(const MString& command, MStatus& status) {
+std::vector<hostkit::ExecutedCommand>& commandLog() {
+    static std::vector<hostkit::ExecutedCommand> log;
+    return log;
+}
+
+scene::MelResult runCommand(const MString& command, MStatus& status, bool display, bool undo) {
+    commandLog().push_back({command.asChar(), display, undo});
     scene::MelResult result;
     std::string message;
     status = scene::runMelScript(command.asChar(), result, message);
@@ -27,6 +36,14 @@ std::string firstText(const scene::MelResult& result) {
 }
 
 } // namespace
+
+namespace hostkit {
+
+std::vector<ExecutedCommand> executedCommands() {
+    return commandLog();
+}
+
+} // namespace hostkit
 
 MString MGlobal::mayaVersion() {
     return "2019";
@@ -53,16 +70,17 @@ void MGlobal::displayError(const MString& theError) {
     std::cerr << "// Error: " << theError.asChar() << "\n";
 }
 
-// The command is not echoed and there is no undo queue: display and undo flags change nothing.
-MStatus MGlobal::executeCommand(const MString& command, bool, bool) {
+// The command is not echoed and there is no undo queue: display and undo flags are only kept in
+// the log of executed commands.
+MStatus MGlobal::executeCommand(const MString& command, bool display, bool undo) {
     MStatus status;
-    runCommand(command, status);
+    runCommand(command, status, display, undo);
     return status;
 }
 
-MStatus MGlobal::executeCommand(const MString& command, int& result, bool, bool) {
+MStatus MGlobal::executeCommand(const MString& command, int& result, bool display, bool undo) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     if (status && !r.numbers.empty())
         result = static_cast<int>(r.numbers.front());
     return status;
@@ -70,9 +88,10 @@ MStatus MGlobal::executeCommand(const MString& command, int& result, bool, bool)
 
 namespace {
 
-template <class Array, class Element> MStatus numbersInto(const MString& command, Array& result) {
+template <class Array, class Element>
+MStatus numbersInto(const MString& command, Array& result, bool display, bool undo) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     result.clear();
     for (double v : r.numbers)
         result.append(static_cast<Element>(v));
@@ -81,32 +100,35 @@ template <class Array, class Element> MStatus numbersInto(const MString& command
 
 } // namespace
 
-MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool, bool) {
-    return numbersInto<MIntArray, int>(command, result);
+MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool display,
+                                bool undo) {
+    return numbersInto<MIntArray, int>(command, result, display, undo);
 }
 
-MStatus MGlobal::executeCommand(const MString& command, double& result, bool, bool) {
+MStatus MGlobal::executeCommand(const MString& command, double& result, bool display, bool undo) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     if (status && !r.numbers.empty())
         result = r.numbers.front();
     return status;
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bool, bool) {
-    return numbersInto<MDoubleArray, double>(command, result);
+MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bool display,
+                                bool undo) {
+    return numbersInto<MDoubleArray, double>(command, result, display, undo);
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MString& result, bool, bool) {
+MStatus MGlobal::executeCommand(const MString& command, MString& result, bool display, bool undo) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     result = firstText(r).c_str();
     return status;
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bool, bool) {
+MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bool display,
+                                bool undo) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     result.clear();
     for (const std::string& s : r.strings)
         result.append(s.c_str());
@@ -115,10 +137,10 @@ MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bo
     return status;
 }
 
-MString MGlobal::executeCommandStringResult(const MString& command, bool, bool,
+MString MGlobal::executeCommandStringResult(const MString& command, bool display, bool undo,
                                             MStatus* ReturnStatus) {
     MStatus status;
-    scene::MelResult r = runCommand(command, status);
+    scene::MelResult r = runCommand(command, status, display, undo);
     if (ReturnStatus)
         *ReturnStatus = status;
     return firstText(r).c_str();

@@ -104,6 +104,12 @@ TEST_F(ContrastTest, AngleLimitIsCosineInDoubleComparedStrictly) {
     b.normal = b.normalGeom = a.normal;
     p.angleDelta = 0.0f;
     EXPECT_FALSE(contour());
+    // Nor do they beside a pair that does: the parallel pair's dot product equals the cosine, 1.
+    b.normal = {0.0f, 1.0f, 0.0f};
+    EXPECT_FALSE(contour());
+    b.normal = a.normal;
+    b.normalGeom = {0.0f, 1.0f, 0.0f};
+    EXPECT_FALSE(contour());
 }
 
 TEST_F(ContrastTest, DotProductIsSummedYThenXThenZInFloat) {
@@ -144,8 +150,9 @@ TEST_F(ContrastTest, FrontSampleOverridesTheLimitsTheOtherDoesNot) {
     b.settings.overrideDepth = 0.5f;
     b.settings.overrideAngle = 10.0f;
     EXPECT_FALSE(contour());
-    // The front sample's limits replace both parameters: its depth limit...
-    a.settings.overrideContrast = miTRUE;
+    // The front sample's limits replace both parameters (any non-zero value asks for that): its
+    // depth limit...
+    a.settings.overrideContrast = static_cast<miBoolean>(2);
     a.settings.overrideDepth = 1.0f;
     a.settings.overrideAngle = 60.0f;
     EXPECT_TRUE(contour());

@@ -4,6 +4,7 @@
 #include <rayhost/shader_library.h>
 
 #include <atomic>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <set>
@@ -18,6 +19,9 @@ inline const std::vector<rayhost::ShaderDeclaration>& declarations() {
     static const std::vector<rayhost::ShaderDeclaration> parsed = rayhost::parseDeclarations(R"(
         declare shader color "countedColor" (color "value") version 1 end declare
         declare shader color "threadColor" () version 1 end declare
+        declare shader struct { scalar "scalar", integer "integer", boolean "boolean" }
+            "countedNumbers" (scalar "scalar", integer "integer", boolean "boolean")
+            version 1 end declare
     )");
     return parsed;
 }
@@ -28,6 +32,13 @@ inline std::atomic<int> countedCalls{0};
 inline miBoolean countedColor(void* result, miState*, void* parameters) {
     ++countedCalls;
     *static_cast<miColor*>(result) = *static_cast<const miColor*>(parameters);
+    return miTRUE;
+}
+
+// Returns its three parameters (read in place) and counts its calls with countedColor's.
+inline miBoolean countedNumbers(void* result, miState*, void* parameters) {
+    ++countedCalls;
+    std::memcpy(result, parameters, 3 * sizeof(miInteger));
     return miTRUE;
 }
 
@@ -49,7 +60,9 @@ inline miBoolean threadColor(void* result, miState* state, void*) {
 inline rayhost::ShaderKind kind(const std::string& name) {
     for (const rayhost::ShaderDeclaration& declaration : declarations()) {
         if (declaration.name == name) {
-            return {&declaration, name == "countedColor" ? &countedColor : &threadColor};
+            return {&declaration, name == "countedColor"     ? &countedColor
+                                  : name == "countedNumbers" ? &countedNumbers
+                                                             : &threadColor};
         }
     }
     return {};

@@ -3,6 +3,8 @@
 // the end point gets the front material's colour and width.
 #include "contour_fixture.h"
 
+#include "test_shaders.h"
+
 #include <cstddef>
 #include <cstring>
 
@@ -125,6 +127,28 @@ TEST_F(ContourFunctionsTest, EndPointTakesTheFrontMaterialsColourAndWidth) {
     // Nothing to take a line from: width 0.
     EXPECT_EQ(line(&end, nullptr, nullptr, &s.state, nullptr), miTRUE);
     EXPECT_EQ(end.width, 0.0f);
+}
+
+// Every parameter of the contrast, attached on its own to a counting shader, is read through the
+// evaluation rule: the shader runs.
+TEST_F(ContourFunctionsTest, EveryContrastParameterIsReadThroughTheEvaluationRule) {
+    const std::pair<const char*, const char*> parameters[] = {
+        {"depthDelta", "scalar"},     {"angleDelta", "scalar"}, {"diffMaterial", "boolean"},
+        {"diffLabel", "boolean"},     {"diffIndex", "boolean"}, {"diffInstance", "boolean"},
+        {"colorContrast", "boolean"}, {"minLevel", "integer"},  {"maxLevel", "integer"},
+    };
+    for (const auto& [parameter, field] : parameters) {
+        SCOPED_TRACE(parameter);
+        const std::string name = parameter;
+        contrastInstance = network.add(name + "Contrast", library.kind("contourContrast"));
+        const rayhost::InstanceId driver =
+            network.add(name + "Driver", testshaders::kind("countedNumbers"));
+        network.set(driver, "integer", {1});
+        network.connect(contrastInstance, name, driver, field);
+        testshaders::countedCalls = 0;
+        contour(&a, &b, 1);
+        EXPECT_GE(testshaders::countedCalls, 1);
+    }
 }
 
 } // namespace

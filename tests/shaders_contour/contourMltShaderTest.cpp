@@ -2,6 +2,8 @@
 // it, when its settings are stored, and the see-through object.
 #include "contour_fixture.h"
 
+#include "test_shaders.h"
+
 #include <rayhost/patterns.h>
 
 #include <atomic>
@@ -194,6 +196,54 @@ TEST_F(ContourMltShaderTest, ParametersAreReadThroughTheEvaluationRule) {
     const contourtest::Info info = storeInfo(s.state);
     EXPECT_FLOAT_EQ(info.settings.contourColor.r, u);
     EXPECT_FLOAT_EQ(info.settings.widthMax, 2.0f);
+}
+
+// Every parameter, attached on its own to a counting shader, is read through the evaluation rule:
+// the shader runs. The see-through branch is taken, so that its alpha is read too.
+TEST_F(ContourMltShaderTest, EveryParameterIsReadThroughTheEvaluationRule) {
+    const rayhost::InstanceId green = surface("green", {0, 1, 0, 1}, kBlack, 20.0);
+    behind({{green, 4, 1, -8.0f}});
+    const std::pair<const char*, const char*> parameters[] = {
+        {"color", ""},
+        {"transparency", ""},
+        {"contourColor", ""},
+        {"widthRamp", "scalar"},
+        {"widthMin", "scalar"},
+        {"widthMax", "scalar"},
+        {"overrideContrast", "boolean"},
+        {"overrideAngle", "scalar"},
+        {"overrideDepth", "scalar"},
+        {"seeThrough", "boolean"},
+        {"seeThroughLabel", "integer"},
+        {"seeThroughAlpha", "scalar"},
+        {"falloffBase", "scalar"},
+        {"nearDepth", "scalar"},
+        {"nearFactor", "scalar"},
+        {"farDepth", "scalar"},
+        {"farFactor", "scalar"},
+    };
+    for (const auto& [parameter, field] : parameters) {
+        SCOPED_TRACE(parameter);
+        const std::string name = parameter;
+        const rayhost::InstanceId front = surface(name + "Front", kRed, kGrey);
+        seeThrough(front, 4, 0.25);
+        const bool colour = *field == '\0';
+        const rayhost::InstanceId driver = network.add(
+            name + "Driver", testshaders::kind(colour ? "countedColor" : "countedNumbers"));
+        if (colour) {
+            network.set(driver, "value", {0.5, 0.5, 0.5, 1.0});
+        } else {
+            network.set(driver, "scalar", {0.25});
+            network.set(driver, "integer", {4});
+            network.set(driver, "boolean", {1});
+        }
+        network.connect(front, name, driver, field);
+        rayhost::PrimarySample s = sample(209);
+        testshaders::countedCalls = 0;
+        shade(front, s.state);
+        EXPECT_GE(testshaders::countedCalls, 1);
+        EXPECT_EQ(s.state.label, 4u) << "the see-through branch was taken";
+    }
 }
 
 } // namespace

@@ -2,7 +2,11 @@
 # they are at hand (../shared/real-scenes beside the checkout, or QUILLOMAR_REAL_SCENES). They
 # stay out of the repository. Declares its pictures; see scripts/showcase/declare.sh.
 real_scenes="${QUILLOMAR_REAL_SCENES:-../shared/real-scenes}"
-[ -f "$real_scenes/piano.ma" ] || return 0
+if [ ! -f "$real_scenes/piano.ma" ]; then
+    echo "showcase: no real scenes at $real_scenes (set QUILLOMAR_REAL_SCENES to a folder with" \
+        "piano.ma, robot-rig.ma and boat.ma to preview them)"
+    return 0
+fi
 
 section "Real scenes, previewed" "Maya ASCII scenes saved by Maya 2015 to 2018 for other \
 projects, opened by the stand-in as Maya would open them: meshes stored as vertex, edge and face \

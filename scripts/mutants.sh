@@ -10,5 +10,5 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 if [ -n "${DISPLAY:-}" ]; then
     exec python3 "$here/mutants.py" "$@"
 else
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" python3 "$here/mutants.py" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 "$here/mutants.py" "$@"
 fi

@@ -1,6 +1,7 @@
 """An X display for the pictures that draw through OpenGL, started only when one is needed: the
 user's own display when there is one (and this is not CI), else a private virtual server that
-lives until the run ends."""
+lives until the run ends (and does not reset between pictures, which would drop the next
+picture's connection)."""
 
 import os
 import subprocess
@@ -23,7 +24,7 @@ class Display:
         try:
             self._server = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                 "-nolisten", "tcp"],
+                 "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         finally:
             os.close(write_end)

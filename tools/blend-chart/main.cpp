@@ -8,44 +8,68 @@
 #include <rayhost/network.h>
 #include <rayhost/render.h>
 #include <rayhost/shader_library.h>
+#include <tool_main.h>
+#include <frame_pictures.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <exception>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct Options {
-    std::string library;
-    std::string declarations;
+    bool help = false;
+    std::string library = QUILLOMAR_DEFAULT_LIBRARY;
+    std::string declarations = QUILLOMAR_DEFAULT_DECLARATIONS;
     std::string output;
 };
 
-void usage() {
-    std::fputs("usage: quillomar-blend-chart --library quillomarShaders.so "
-               "--declarations quillomarShaders.mi -o chart.png\n",
-               stderr);
-}
-
-bool parse(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i + 1 >= argc) {
-            return false;
-        }
-        if (arg == "--library") {
-            options.library = argv[++i];
-        } else if (arg == "--declarations") {
-            options.declarations = argv[++i];
-        } else if (arg == "-o") {
-            options.output = argv[++i];
+Options parse(const std::vector<std::string>& args) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            o.help = true;
+            return o;
+        } else if (a == "--library") {
+            o.library = quillomar_tools::needValue(args, i);
+        } else if (a == "--declarations") {
+            o.declarations = quillomar_tools::needValue(args, i);
+        } else if (a == "-o" || a == "--output") {
+            o.output = quillomar_tools::needValue(args, i);
         } else {
-            return false;
+            throw quillomar_tools::UsageError(a.rfind('-', 0) == 0 ? "unknown option " + a
+                                                                   : "unexpected word " + a);
         }
     }
-    return !options.library.empty() && !options.declarations.empty() && !options.output.empty();
+    if (o.output.empty())
+        throw quillomar_tools::UsageError("no output file given (-o OUT.png)");
+    return o;
+}
+
+const char* usageText() {
+    return R"(usage: quillomar-blend-chart -o OUT.png [--library PATH] [--declarations PATH]
+
+Draws one swatch per blend mode of the composite shader, labelled with the mode's stored number
+and name: a layer running through the hues from top to bottom over a base running from dark blue
+to cream, at full opacity. Loads the shader library the way the renderer does and evaluates
+composite per pixel.
+
+Options:
+  -o, --output OUT.png  the picture to write.              e.g. -o blend-modes.png
+  --library PATH        the shader library to load (default: the built quillomarShaders).
+                                                           e.g. --library lib/quillomarShaders.so
+  --declarations PATH   the shader declarations that lay out parameter blocks (default: the
+                        shipped dist/quillomarShaders.mi). e.g. --declarations my.mi
+  -h, --help            this text
+
+Example:
+  quillomar-blend-chart -o blend-modes.png
+
+Exit codes: 0 written; 1 bad input (a library or declarations that cannot be loaded, a picture
+that cannot be written); 2 a wrong command line.
+)";
 }
 
 std::uint8_t toByte(float value) {
@@ -114,41 +138,30 @@ void fill(quillomar::Image& image, std::uint8_t grey) {
     }
 }
 
+void run(const Options& options) {
+    rayhost::ShaderLibrary library(options.library, options.declarations);
+    rayhost::ShaderNetwork network;
+    const rayhost::InstanceId composite = network.add("chart", library.kind("composite"));
+    network.setArraySize(composite, "layers", 1);
+    network.set(composite, "layers[0].opacity", {1.0});
+    network.set(composite, "layers[0].mask", {1.0, 1.0, 1.0, 1.0});
+
+    const blendchart::ChartLayout layout;
+    quillomar::Image image(layout.imageWidth(), layout.imageHeight());
+    fill(image, 34);
+    for (int mode = 0; mode < blendchart::kModeCount; ++mode) {
+        const blendchart::Rect rect = layout.swatch(mode);
+        renderSwatch(network, composite, mode, rect, image);
+        drawLabelBelow(image, rect, std::to_string(mode) + " " + blendchart::modeName(mode));
+    }
+    const blendchart::Rect legend = layout.swatch(blendchart::kModeCount);
+    drawLegend(legend, image);
+    drawLabelBelow(image, legend, "layer  |  base");
+    quillomar_tools::writePicture(image, options.output);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    if (!parse(argc, argv, options)) {
-        usage();
-        return 2;
-    }
-    try {
-        rayhost::ShaderLibrary library(options.library, options.declarations);
-        rayhost::ShaderNetwork network;
-        const rayhost::InstanceId composite = network.add("chart", library.kind("composite"));
-        network.setArraySize(composite, "layers", 1);
-        network.set(composite, "layers[0].opacity", {1.0});
-        network.set(composite, "layers[0].mask", {1.0, 1.0, 1.0, 1.0});
-
-        const blendchart::ChartLayout layout;
-        quillomar::Image image(layout.imageWidth(), layout.imageHeight());
-        fill(image, 34);
-        for (int mode = 0; mode < blendchart::kModeCount; ++mode) {
-            const blendchart::Rect rect = layout.swatch(mode);
-            renderSwatch(network, composite, mode, rect, image);
-            drawLabelBelow(image, rect, std::to_string(mode) + " " + blendchart::modeName(mode));
-        }
-        const blendchart::Rect legend = layout.swatch(blendchart::kModeCount);
-        drawLegend(legend, image);
-        drawLabelBelow(image, legend, "layer  |  base");
-        std::string error;
-        if (!quillomar::writePng(image, options.output, &error)) {
-            std::fprintf(stderr, "quillomar-blend-chart: %s\n", error.c_str());
-            return 1;
-        }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "quillomar-blend-chart: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    return quillomar_tools::toolMain("quillomar-blend-chart", argc, argv, parse, usageText, run);
 }

@@ -253,3 +253,60 @@ TEST(TrailVertices, OneAndTwoThreadsGiveTheSameBitsAsTheSingleVertexStep) {
     }
     EXPECT_GT(moved, count / 2) << "most vertices are above the threshold and trail";
 }
+
+namespace {
+
+// The step written with the host's vectors, one normalize() each: the vertex loop normalises
+// two of them at once in SSE lanes and must give the same bits.
+MPoint trailedWithHostVectors(const MPoint& current, const MPoint& previous, const MPoint& older,
+                              const MFloatVector& normal, const MFloatVector& noise, float weight,
+                              const TrailSettings& settings) {
+    const float d = static_cast<float>(current.distanceTo(previous));
+    const float g = luminance(noise.x, noise.y, noise.z);
+    if (settings.threshold > weight * settings.strength * d && settings.threshold != 0.0f)
+        return current;
+    MFloatVector a(current - previous);
+    a.normalize();
+    MFloatVector b(previous - older);
+    b.normalize();
+    MFloatVector mean = a + b;
+    mean.normalize();
+    const MPoint pushed = previous + MVector(mean * d);
+    const float dot = a.y * normal.y + a.x * normal.x + a.z * normal.z;
+    const double f = (dot + 1.0) * 0.5;
+    const float k = g * weight * settings.strength * settings.scale * settings.envelope;
+    const double t = k * f + (1.0 - k);
+    return lerpPoint(lerpPoint(previous, pushed, t), lerpPoint(pushed, current, t), t);
+}
+
+} // namespace
+
+TEST(TrailVertex, GivesTheBitsOfTheHostVectorsNormalisedOneByOne) {
+    std::mt19937 random(23);
+    std::uniform_real_distribution<double> coordinate(-3.0, 3.0);
+    std::uniform_int_distribution<int> scaleExponent(-140, 60);
+    auto point = [&] {
+        const double scale = std::ldexp(1.0, scaleExponent(random));
+        return MPoint(coordinate(random) * scale, coordinate(random) * scale,
+                      coordinate(random) * scale);
+    };
+    const MFloatVector normal = MFloatVector(0.3f, -0.5f, 0.8f).normal();
+    TrailSettings settings;
+    settings.scale = 1.25f;
+    for (int i = 0; i < 20000; ++i) {
+        const MPoint current = point();
+        // Some steps of zero length, some the same step twice, some a step straight back (the
+        // mean direction is zero), some steps too small or too large for a float length.
+        const MPoint previous = i % 11 == 0 ? current : current + MVector(point());
+        const MPoint older = i % 13 == 0  ? previous
+                             : i % 7 == 0 ? previous - (current - previous)
+                             : i % 5 == 0 ? current
+                                          : previous + MVector(point());
+        const MPoint expected =
+            trailedWithHostVectors(current, previous, older, normal, kWhite, 0.75f, settings);
+        const MPoint actual =
+            trailVertex(current, previous, older, normal, kWhite, 0.75f, settings);
+        ASSERT_EQ(std::memcmp(&actual, &expected, sizeof(MPoint)), 0)
+            << i << ": " << actual.x << " " << expected.x;
+    }
+}

@@ -1,9 +1,10 @@
 #pragma once
 // Single-precision 3D vector. operator* between vectors is the dot product, operator^ the cross.
 #include <maya/MStatus.h>
+#include <maya/MVector.h>
+#include <cmath>
 #include <iosfwd>
 
-class MVector;
 class MPoint;
 class MFloatPoint;
 class MFloatMatrix;
@@ -58,8 +59,16 @@ public:
 
     float length() const;
     MFloatVector normal() const;
-    // A zero vector stays zero.
-    MStatus normalize();
+    // Each component divided by the length; a zero vector stays zero. Inline, as in the devkit.
+    MStatus normalize() {
+        const float len = std::sqrt(x * x + y * y + z * z);
+        if (len > 0.0f) {
+            x /= len;
+            y /= len;
+            z /= len;
+        }
+        return MS::kSuccess;
+    }
     float angle(const MFloatVector& other) const;
     bool isEquivalent(const MFloatVector& other, float tolerance = MFloatVector_kTol) const;
     bool isParallel(const MFloatVector& other, float tolerance = MFloatVector_kTol) const;
@@ -74,3 +83,8 @@ public:
 
     float x, y, z;
 };
+
+// Inline: deformers convert per vertex, and a call cost more than the conversion itself.
+inline MFloatVector::MFloatVector(const MVector& src)
+    : x(static_cast<float>(src.x)), y(static_cast<float>(src.y)), z(static_cast<float>(src.z)) {}
+inline MVector::MVector(const MFloatVector& src) : x(src.x), y(src.y), z(src.z) {}

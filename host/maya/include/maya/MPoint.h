@@ -2,6 +2,7 @@
 // Homogeneous double-precision point (w = 1 for cartesian points).
 #include <maya/MStatus.h>
 #include <maya/MVector.h>
+#include <cmath>
 #include <iosfwd>
 
 class MFloatPoint;
@@ -28,7 +29,10 @@ public:
     MPoint& cartesianize();
     MPoint& rationalize();
     MPoint& homogenize();
-    double distanceTo(const MPoint& other) const;
+    // Inline, as in the devkit.
+    double distanceTo(const MPoint& o) const {
+        return std::sqrt((x - o.x) * (x - o.x) + (y - o.y) * (y - o.y) + (z - o.z) * (z - o.z));
+    }
     bool isEquivalent(const MPoint& other, double tolerance = MPoint_kTol) const;
 
     double operator()(unsigned int i) const;

@@ -73,3 +73,6 @@ public:
 
     double x, y, z;
 };
+
+// The conversions to and from MFloatVector are inline, defined with that class.
+#include <maya/MFloatVector.h>

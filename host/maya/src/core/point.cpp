@@ -84,10 +84,6 @@ MPoint& MPoint::homogenize() {
     return homogeneous(*this);
 }
 
-double MPoint::distanceTo(const MPoint& o) const {
-    return std::sqrt((x - o.x) * (x - o.x) + (y - o.y) * (y - o.y) + (z - o.z) * (z - o.z));
-}
-
 bool MPoint::isEquivalent(const MPoint& o, double tolerance) const {
     return distanceTo(o) <= tolerance && std::fabs(w - o.w) <= tolerance;
 }

@@ -57,7 +57,6 @@ const MVector MVector::xNegAxis(-1.0, 0.0, 0.0);
 const MVector MVector::yNegAxis(0.0, -1.0, 0.0);
 const MVector MVector::zNegAxis(0.0, 0.0, -1.0);
 
-MVector::MVector(const MFloatVector& src) : x(src.x), y(src.y), z(src.z) {}
 MVector::MVector(const MPoint& src) : x(src.x), y(src.y), z(src.z) {}
 MVector::MVector(const MFloatPoint& src) : x(src.x), y(src.y), z(src.z) {}
 
@@ -138,8 +137,6 @@ const MFloatVector MFloatVector::xAxis(1.0f, 0.0f, 0.0f);
 const MFloatVector MFloatVector::yAxis(0.0f, 1.0f, 0.0f);
 const MFloatVector MFloatVector::zAxis(0.0f, 0.0f, 1.0f);
 
-MFloatVector::MFloatVector(const MVector& src)
-    : x(static_cast<float>(src.x)), y(static_cast<float>(src.y)), z(static_cast<float>(src.z)) {}
 MFloatVector::MFloatVector(const MFloatPoint& src) : x(src.x), y(src.y), z(src.z) {}
 MFloatVector::MFloatVector(const MPoint& src)
     : x(static_cast<float>(src.x)), y(static_cast<float>(src.y)), z(static_cast<float>(src.z)) {}
@@ -191,9 +188,6 @@ MFloatVector MFloatVector::normal() const {
     return copy;
 }
 
-MStatus MFloatVector::normalize() {
-    return normalizeInPlace<MFloatVector, float>(*this);
-}
 float MFloatVector::angle(const MFloatVector& other) const {
     return angleBetween<MFloatVector, float>(*this, other);
 }

@@ -1,5 +1,6 @@
 // CPU time of a reticle's ordinary redraw (settings cached, 4 aspect-ratio entries, 10 texts)
-// and the plug reads it makes. Needs an X display (xvfb-run -a).
+// and the plug reads it makes, beside a redraw after a setting changed (which reads every
+// setting again). Needs an X display (xvfb-run -a).
 #include <hostkit/host.h>
 #include <hostkit/scene.h>
 #include <hostkit/viewport.h>
@@ -44,7 +45,7 @@ bool buildScene() {
     return true;
 }
 
-void BM_ReticleRedraw(benchmark::State& state) {
+void redraws(benchmark::State& state, bool changeFirst) {
     static const bool ready = buildScene();
     if (!ready) {
         state.SkipWithError("could not build the scene");
@@ -54,12 +55,26 @@ void BM_ReticleRedraw(benchmark::State& state) {
     viewport.drawLocators(); // the first draw reads everything
     long reads = 0;
     for (auto _ : state) {
+        if (changeFirst) {
+            state.PauseTiming();
+            hostkit::setAttr("overlayShape.displayCrosshair", 1.0);
+            state.ResumeTiming();
+        }
         viewport.drawLocators();
         reads = viewport.locatorDraws().at(0).plugReads;
     }
     state.counters["plugReads"] = static_cast<double>(reads);
 }
+
+void BM_ReticleRedraw(benchmark::State& state) {
+    redraws(state, false);
+}
 BENCHMARK(BM_ReticleRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_ReticleRedrawAfterChange(benchmark::State& state) {
+    redraws(state, true);
+}
+BENCHMARK(BM_ReticleRedrawAfterChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -18,10 +18,10 @@ struct MaterialParameters {
     miScalar widthRamp;
     miScalar widthMin;
     miScalar widthMax;
-    miBoolean overrideContrast;
+    miInteger overrideContrast; // booleans as their words: any value but 0 is true
     miScalar overrideAngle;
     miScalar overrideDepth;
-    miBoolean seeThrough;
+    miInteger seeThrough;
     miInteger seeThroughLabel;
     miScalar seeThroughAlpha;
     miScalar falloffBase;
@@ -76,8 +76,8 @@ QUILLOMAR_EXPORT miBoolean contourMltShader(miColor* result, miState* state,
     quillomar::contour::settingsTable().lookUp(state->thread) = readSettings(state, p);
 
     const miInteger label = evaluatedValue(state, &p->seeThroughLabel);
-    const miBoolean seeThrough = evaluatedValue(state, &p->seeThrough);
-    if (seeThrough != miFALSE) {
+    const miInteger seeThrough = evaluatedValue(state, &p->seeThrough);
+    if (seeThrough != 0) {
         mi_trace_transparent(result, state);
         const miState* child = state->child;
         if (child != nullptr && child->label == static_cast<miUint>(label)) {

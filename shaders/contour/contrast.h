@@ -4,15 +4,16 @@
 
 namespace quillomar::contour {
 
-// The parameter block of contourContrast, in its declared order.
+// The parameter block of contourContrast, in its declared order. Its booleans are read as the
+// 32-bit words they are, so that any value but 0 is true.
 struct ContrastParameters {
     miScalar depthDelta;
     miScalar angleDelta; // degrees
-    miBoolean diffMaterial;
-    miBoolean diffLabel;
-    miBoolean diffIndex;
-    miBoolean diffInstance;
-    miBoolean colorContrast;
+    miInteger diffMaterial;
+    miInteger diffLabel;
+    miInteger diffIndex;
+    miInteger diffInstance;
+    miInteger colorContrast;
     miInteger minLevel;
     miInteger maxLevel;
 };

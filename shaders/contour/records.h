@@ -12,7 +12,7 @@ struct ContourSettings {
     miScalar widthRamp;
     miScalar widthMin;
     miScalar widthMax;
-    miBoolean overrideContrast;
+    miInteger overrideContrast; // a boolean's word: any value but 0 is true
     miScalar overrideAngle;
     miScalar overrideDepth;
     miScalar falloffBase;

@@ -3,9 +3,11 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
+#include "replace_file.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace quillomar {
 
@@ -25,12 +27,21 @@ bool writePng(const Image& image, const std::string& path, std::string* error) {
             *error = "image has no pixels or a size that does not match its data";
         return false;
     }
-    errno = 0;
-    if (!stbi_write_png(path.c_str(), image.width, image.height, 4, image.rgba.data(),
-                        image.width * 4)) {
+    std::vector<char> png;
+    const auto append = [](void* context, void* data, int size) {
+        auto* bytes = static_cast<std::vector<char>*>(context);
+        bytes->insert(bytes->end(), static_cast<char*>(data), static_cast<char*>(data) + size);
+    };
+    if (!stbi_write_png_to_func(append, &png, image.width, image.height, 4, image.rgba.data(),
+                                image.width * 4)) {
         if (error)
-            *error =
-                "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : "");
+            *error = "cannot write " + path + ": the image could not be encoded";
+        return false;
+    }
+    std::string reason;
+    if (!replaceFile(path, png.data(), png.size(), &reason)) {
+        if (error)
+            *error = "cannot write " + path + ": " + reason;
         return false;
     }
     return true;

@@ -22,7 +22,8 @@ struct Image {
 // Turns an image whose first row is the bottom one (as OpenGL reads it back) upside down.
 void flipRows(Image& image);
 
-// Writes a PNG; returns false and fills `error` when the file cannot be written.
+// Writes a PNG in place of whatever was at `path`; returns false and fills `error` with the path
+// and the reason when it cannot be written completely, leaving what was there before.
 bool writePng(const Image& image, const std::string& path, std::string* error = nullptr);
 
 // Reads a PNG as RGBA8; returns false and fills `error` on failure.

@@ -112,7 +112,8 @@ TEST(QuillomarView, StatsShowWhatIsDrawnAndWhyNotAndVerboseListsEveryLoadLine) {
     EXPECT_NE(run.output.find("do not have are skipped (2 lines; --verbose lists them)"),
               std::string::npos)
         << run.output;
-    const ToolRun verbose = runView(scene + " " + kPlugin + " --size 40x30 --verbose -o " + out);
+    const ToolRun verbose = runView(scene + " " + kPlugin + " --size 40x30 --verbose -o " +
+                                    viewtest::tempPath("cli_verbose.png"));
     EXPECT_NE(verbose.output.find(":28: setAttr: warning: skipped: odd (transform) has no "
                                   ".nothing\n"),
               std::string::npos)

@@ -174,7 +174,7 @@ TEST_F(ContrastTest, FrontSampleOverridesTheLimitsTheOtherDoesNot) {
 TEST_F(ContrastTest, EachDifferenceCountsOnlyWhenAskedFor) {
     struct Case {
         const char* name;
-        miBoolean ContrastParameters::*flag;
+        miInteger ContrastParameters::*flag;
         void (*change)(ContourInfo&);
     };
     const Case cases[] = {

@@ -33,10 +33,13 @@ TEST(CommandLine, OutputNamesTakeTheFrameNumberInPrintfForm) {
     EXPECT_THROW(quillomar_tools::framePath("out.%s.png", 1), UsageError);
     EXPECT_THROW(quillomar_tools::framePath("out.%100d.png", 1), UsageError);
 
-    EXPECT_NO_THROW(quillomar_tools::checkOutputName("one.png", false));
-    EXPECT_NO_THROW(quillomar_tools::checkOutputName("f%d.png", true));
-    EXPECT_THROW(quillomar_tools::checkOutputName("one.png", true), UsageError);
-    EXPECT_THROW(quillomar_tools::checkOutputName("100%.png", false), UsageError);
+    EXPECT_NO_THROW(quillomar_tools::checkOutputName("one.png", false, false));
+    EXPECT_NO_THROW(quillomar_tools::checkOutputName("f%d.png", true, true));
+    EXPECT_NO_THROW(quillomar_tools::checkOutputName("f%d.png", true, false));
+    EXPECT_THROW(quillomar_tools::checkOutputName("one.png", true, true), UsageError);
+    EXPECT_THROW(quillomar_tools::checkOutputName("100%.png", false, false), UsageError);
+    // Without frames a frame number would be written as it is.
+    EXPECT_THROW(quillomar_tools::checkOutputName("out.%04d.png", false, false), UsageError);
 }
 
 TEST(SceneFrames, OnlyTheWholeWordOutsideCommentsIsTheFrame) {

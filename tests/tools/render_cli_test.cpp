@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +97,9 @@ TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
     const std::string never = temp("render_cli_never.png");
     std::remove(never.c_str());
     const std::string out = " -o " + never;
+    const std::string garbage = temp("garbage.mi");
+    std::ofstream(garbage) << "\x7f"
+                              "ELF random words ( ) { }\n";
     const struct {
         std::string arguments;
         int status;
@@ -114,6 +119,11 @@ TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
         {"/no/such.scene" + out, 1, "cannot read scene /no/such.scene"},
         {kChoice + " --library /no/such.so" + out, 1, "cannot load shader library /no/such.so"},
         {kChoice + " -o /no/such/folder/x.png", 1, "/no/such/folder/x.png"},
+        {kChoice + " -o " + temp("never.%04d.png"), 2, "no frames were asked for"},
+        {temp("") + out, 1, "cannot read scene " + temp("") + ": it is a folder"},
+        {kChoice + " --declarations " + garbage + out, 1, garbage + " declares no shaders"},
+        {kChoice + " --threads 1000" + out, 2, "expected 1 to 256"},
+        {kChoice + " --size 100000x100000" + out, 2, "bad size"},
     };
     for (const auto& c : cases) {
         const testsupport::ToolRun run = render(c.arguments);
@@ -122,6 +132,24 @@ TEST(RenderCli, WrongCommandLinesExitTwoAndBadFilesOne) {
                                                                  << run.output;
     }
     EXPECT_FALSE(std::ifstream(never).good());
+}
+
+// A file size limit of 0 fails the picture's writes as a full disk does (the signal such a write
+// raises is ignored, as on a full disk there is none).
+TEST(RenderCli, APictureThatCannotBeWrittenWholeExitsOneAndKeepsTheOldFile) {
+    const std::string path = temp("full-disk-" + std::to_string(getpid()) + ".png");
+    std::ofstream(path) << "the old picture";
+    const testsupport::ToolRun run =
+        testsupport::runCommand("trap '' XFSZ; ulimit -f 0; exec " + std::string(QUILLOMAR_RENDER) +
+                                " " + kChoice + " --size 64x64 -o " + path);
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("cannot write " + path + ": File too large"), std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("wrote"), std::string::npos) << run.output;
+    std::ifstream in(path);
+    const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, "the old picture");
+    std::remove(path.c_str());
 }
 
 } // namespace

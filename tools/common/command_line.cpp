@@ -121,10 +121,14 @@ void requireSceneAndOutput(const std::string& scene, const std::string& output) 
         throw UsageError("no output file given (-o OUT.png)");
 }
 
-void checkOutputName(const std::string& output, bool severalFiles) {
-    if (!hasFrameNumber(output) && severalFiles)
+void checkOutputName(const std::string& output, bool framesGiven, bool severalFiles) {
+    const bool numbered = hasFrameNumber(output);
+    if (!numbered && severalFiles)
         throw UsageError(
             "with several frames the output name needs a frame number, e.g. out.%04d.png");
+    if (numbered && !framesGiven)
+        throw UsageError("the output name " + output +
+                         " has a frame number but no frames were asked for; add --frames A:B");
 }
 
 } // namespace quillomar_tools

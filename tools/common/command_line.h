@@ -32,9 +32,10 @@ void parseFrames(const std::string& text, int& first, int& last);
 std::string framePath(const std::string& pattern, int frame);
 bool hasFrameNumber(const std::string& pattern);
 
-// Refuses an output name with a conversion other than the frame number's, and one without a
-// frame number when several frames go to separate files. Throws UsageError.
-void checkOutputName(const std::string& output, bool severalFiles);
+// Refuses an output name with a conversion other than the frame number's, one with a frame
+// number when no frames were asked for (it would be written as it is), and one without a frame
+// number when several frames go to separate files. Throws UsageError.
+void checkOutputName(const std::string& output, bool framesGiven, bool severalFiles);
 
 // A word that is not an option's: the scene, given once. Throws UsageError for an unknown option
 // or a second scene.

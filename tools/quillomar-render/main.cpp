@@ -6,11 +6,11 @@
 
 #include <image_io.h>
 #include <frame_pictures.h>
+#include <input_file.h>
 #include <rayhost/scene_render.h>
 #include <tool_main.h>
 
 #include <chrono>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -20,15 +20,6 @@ namespace {
 
 using quillomar_render::RenderOptions;
 
-std::string readScene(const std::string& path) {
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read scene " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class Renderer {
 public:
     explicit Renderer(const RenderOptions& options)
@@ -36,7 +27,7 @@ public:
           library_(options.library.empty() ? QUILLOMAR_DEFAULT_LIBRARY : options.library,
                    options.declarations.empty() ? QUILLOMAR_DEFAULT_DECLARATIONS
                                                 : options.declarations),
-          text_(readScene(options.scene)) {}
+          text_(quillomar_tools::readWholeFile(options.scene, "scene")) {}
 
     // Renders the scene at `frame`; `seconds` is how long it took.
     quillomar::Image renderFrame(int frame, double& seconds) const {

@@ -45,7 +45,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     quillomar_tools::requireSceneAndOutput(o.scene, o.output);
     quillomar_tools::checkSheet(o.sheet, o.hasFrames, o.firstFrame, o.lastFrame, o.width, o.height);
     // A contact sheet is one picture, whatever the range.
-    quillomar_tools::checkOutputName(o.output, !o.sheet.wanted() && o.lastFrame > o.firstFrame);
+    quillomar_tools::checkOutputName(o.output, o.hasFrames,
+                                     !o.sheet.wanted() && o.lastFrame > o.firstFrame);
     return o;
 }
 

@@ -26,7 +26,8 @@ public:
         } else if (verb == "array") {
             expectCount(words, 3, "array NAME.PATH COUNT");
             const auto [name, path] = fieldOf(words[1]);
-            network_.setArraySize(network_.find(name), path, static_cast<int>(number(words[2])));
+            network_.setArraySize(network_.find(name), path,
+                                  integer(words[2], 0, rayhost::kMostArrayElements));
         } else if (verb == "set") {
             if (words.size() < 3) {
                 throw SceneError("usage: set NAME.PATH VALUE...");

@@ -53,10 +53,8 @@ bool ObjectStatements::statement(const Words& words, int line) {
         if (words.size() != 4 && words.size() != 5) {
             throw SceneError("usage: background R G B [A]");
         }
-        const std::vector<double> rgb = triple(words, 1);
-        scene_.background = {static_cast<float>(rgb[0]), static_cast<float>(rgb[1]),
-                             static_cast<float>(rgb[2]),
-                             words.size() == 5 ? static_cast<float>(number(words[4])) : 1.0f};
+        scene_.background = {scalar(words[1]), scalar(words[2]), scalar(words[3]),
+                             words.size() == 5 ? scalar(words[4]) : 1.0f};
     } else {
         return false;
     }
@@ -229,9 +227,8 @@ void ObjectStatements::option(const Words& words) {
     const std::string what = words.size() > 1 ? words[1] : "";
     if (what == "contrast") {
         expectCount(words, 5, "option contrast R G B");
-        const std::vector<double> rgb = triple(words, 2);
-        options_.contrast = {static_cast<float>(rgb[0]), static_cast<float>(rgb[1]),
-                             static_cast<float>(rgb[2]), options_.contrast.a};
+        options_.contrast = {scalar(words[2]), scalar(words[3]), scalar(words[4]),
+                             options_.contrast.a};
     } else if (what == "samples") {
         expectCount(words, 3, "option samples N");
         options_.samples = integer(words[2], 0, 3);

@@ -1,6 +1,7 @@
 #include "scene_words.h"
 
 #include <cmath>
+#include <limits>
 
 namespace quillomar {
 
@@ -38,6 +39,14 @@ double number(const std::string& text) {
         throw SceneError("not a number: \"" + text + "\"");
     }
     return value;
+}
+
+float scalar(const std::string& text) {
+    const double value = number(text);
+    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
+        throw SceneError(text + " is beyond the range of a 32-bit float");
+    }
+    return static_cast<float>(value);
 }
 
 int integer(const std::string& text, int low, int high) {

@@ -22,6 +22,8 @@ std::pair<std::string, std::string> splitName(const std::string& text);
 std::pair<std::string, std::string> fieldOf(const std::string& text);
 void expectCount(const Words& words, std::size_t count, const char* usage);
 double number(const std::string& text);
+// A number a 32-bit float holds (or an infinity, or NaN).
+float scalar(const std::string& text);
 // A whole number within [low, high].
 int integer(const std::string& text, int low, int high);
 // Three numbers from words[first].

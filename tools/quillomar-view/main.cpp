@@ -11,10 +11,10 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
 #include <frame_pictures.h>
+#include <input_file.h>
 #include <tool_main.h>
 
 #include <chrono>
-#include <fstream>
 #include <iostream>
 
 namespace {
@@ -37,8 +37,7 @@ void loadPlugins(const std::vector<std::string>& plugins) {
 }
 
 void openScene(const std::string& path) {
-    if (!std::ifstream(path))
-        throw RunError("cannot read scene file " + path);
+    quillomar_tools::checkReadableFile(path, "scene file");
     if (!MFileIO::open(MString(path.c_str()), nullptr, true))
         throw RunError("cannot open scene file " + path);
 }

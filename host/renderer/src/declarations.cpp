@@ -1,6 +1,9 @@
 #include "rayhost/declarations.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -306,13 +309,23 @@ std::vector<ShaderDeclaration> parseDeclarations(const std::string& text,
 }
 
 std::vector<ShaderDeclaration> readDeclarations(const std::string& path) {
-    std::ifstream in(path);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        throw DeclarationError("cannot read shader declarations from " + path + ": it is a folder");
+    }
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw DeclarationError("cannot read shader declarations from " + path);
+        throw DeclarationError("cannot read shader declarations from " + path + ": " +
+                               std::strerror(errno));
     }
     std::ostringstream text;
     text << in.rdbuf();
-    return parseDeclarations(text.str(), path);
+    std::vector<ShaderDeclaration> declarations = parseDeclarations(text.str(), path);
+    // Other statements are skipped, so a file of anything else would otherwise pass unnoticed.
+    if (declarations.empty()) {
+        throw DeclarationError(path + " declares no shaders (no 'declare shader' block)");
+    }
+    return declarations;
 }
 
 const char* kindName(ValueKind kind) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <sstream>
 
 namespace rayhost {
 
@@ -55,11 +56,14 @@ bool sameShape(const Type& a, const Type& b) {
 
 struct ShaderNetwork::Instance {
     RecordHeader header;
+    InstanceId id = 0;
     std::string name;
     ShaderKind kind;
     std::vector<char> memory; // parameter values, then their attachment words at ghost_offs
     std::size_t valuesSize = 0;
     std::vector<Attachment> attachments; // tag t is attachments[t - 1]
+    std::vector<Instance*> dependents;   // instances with an attachment to this one
+    unsigned downMark = 0, upMark = 0;   // visited by a cycle search
 
     char* values() { return memory.data(); }
     miTag* ghostOf(std::size_t offset) {
@@ -80,15 +84,6 @@ struct ShaderNetwork::Instance {
         header.function.ghost_offs = static_cast<miUint>(ghost);
         header.function.parameter_size = static_cast<miInteger>(newValuesSize);
         header.function.parameters = memory.data();
-    }
-
-    bool dependsOn(const Instance* other) const {
-        for (const Attachment& attachment : attachments) {
-            if (attachment.source == other || attachment.source->dependsOn(other)) {
-                return true;
-            }
-        }
-        return false;
     }
 
     Location locate(const std::string& path) const;
@@ -127,11 +122,23 @@ std::int32_t readWord(const char* at) {
     return value;
 }
 
+// Infinities and NaN are kept as given; a finite value a float cannot hold is refused.
+void checkFloats(const std::string& path, const std::vector<double>& values) {
+    for (const double value : values) {
+        if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
+            std::ostringstream text;
+            text << value;
+            throw NetworkError(path + ": " + text.str() + " is beyond the range of a 32-bit float");
+        }
+    }
+}
+
 void checkValues(const std::string& path, const Type& type, const std::vector<double>& values) {
     std::size_t wanted = 1;
     switch (type.kind) {
     case ValueKind::Color:
         if (values.size() == 3 || values.size() == 4) {
+            checkFloats(path, values);
             return;
         }
         throw NetworkError(path + ": a color takes 3 or 4 values");
@@ -150,6 +157,9 @@ void checkValues(const std::string& path, const Type& type, const std::vector<do
                            std::to_string(wanted) + (wanted == 1 ? " value" : " values"));
     }
     const double value = values[0];
+    if (type.kind == ValueKind::Scalar || type.kind == ValueKind::Vector) {
+        checkFloats(path, values);
+    }
     if (type.kind == ValueKind::Integer &&
         (value != std::floor(value) || value < std::numeric_limits<std::int32_t>::min() ||
          value > std::numeric_limits<std::int32_t>::max())) {
@@ -237,12 +247,11 @@ InstanceId ShaderNetwork::add(const std::string& name, const ShaderKind& kind) {
     if (kind.declaration == nullptr || kind.function == nullptr) {
         throw NetworkError("shader instance \"" + name + "\" has no shader");
     }
-    for (const auto& existing : instances_) {
-        if (existing->name == name) {
-            throw NetworkError("shader instance \"" + name + "\" exists already");
-        }
+    if (names_.count(name) != 0) {
+        throw NetworkError("shader instance \"" + name + "\" exists already");
     }
     auto instance = std::make_unique<Instance>();
+    instance->id = instances_.size();
     instance->name = name;
     instance->kind = kind;
     instance->header.owner = instance.get();
@@ -251,16 +260,16 @@ InstanceId ShaderNetwork::add(const std::string& name, const ShaderKind& kind) {
     instance->resize(kind.declaration->parameters.size);
     writeDefaults(instance->values(), kind.declaration->parameters, {});
     instances_.push_back(std::move(instance));
+    names_.emplace(name, instances_.size() - 1);
     return instances_.size() - 1;
 }
 
 InstanceId ShaderNetwork::find(const std::string& name) const {
-    for (std::size_t i = 0; i < instances_.size(); ++i) {
-        if (instances_[i]->name == name) {
-            return i;
-        }
+    const auto found = names_.find(name);
+    if (found == names_.end()) {
+        throw NetworkError("no shader instance \"" + name + "\"");
     }
-    throw NetworkError("no shader instance \"" + name + "\"");
+    return found->second;
 }
 
 const ShaderDeclaration& ShaderNetwork::declaration(InstanceId instance) const {
@@ -283,6 +292,10 @@ void ShaderNetwork::setArraySize(InstanceId id, const std::string& path, int cou
     }
     if (count < 0 || startSlack < 0) {
         throw NetworkError(instance.name + "." + path + ": negative element count or start");
+    }
+    if (count > kMostArrayElements || startSlack > kMostArrayElements) {
+        throw NetworkError(instance.name + "." + path + ": more than " +
+                           std::to_string(kMostArrayElements) + " elements");
     }
     if (count == 0) {
         return;
@@ -336,7 +349,7 @@ void ShaderNetwork::connect(InstanceId id, const std::string& path, InstanceId s
         throw NetworkError(where + ": cannot attach a " + kindName(output.kind) + " output of \"" +
                            source.name + "\" to a " + kindName(target.type->kind));
     }
-    if (&source == &instance || source.dependsOn(&instance)) {
+    if (&source == &instance || dependsOn(source, instance)) {
         throw NetworkError(where + ": attaching \"" + source.name + "\" would make a cycle");
     }
     miTag* ghost = instance.ghostOf(target.offset);
@@ -344,6 +357,7 @@ void ShaderNetwork::connect(InstanceId id, const std::string& path, InstanceId s
         throw NetworkError(where + ": attached already");
     }
     instance.attachments.push_back({&source, offset});
+    source.dependents.push_back(&instance);
     *ghost = static_cast<miTag>(instance.attachments.size());
     instance.header.function.ghost_used = 1;
 }
@@ -389,6 +403,87 @@ miBoolean ShaderNetwork::call(InstanceId id, void* result, miState* state) const
 
 const miFunction& ShaderNetwork::record(InstanceId id) const {
     return at(id).header.function;
+}
+
+// Whether `instance` reaches `other` through attachments. Two searches run in turn, down from
+// `instance` through attachments and up from `other` through dependents, and the first to run
+// out decides; they meet where a path exists. So a chain built in either direction is checked
+// in constant time per connection, and any network in time linear in its size.
+bool ShaderNetwork::dependsOn(Instance& instance, Instance& other) {
+    const unsigned mark = ++searchMark_;
+    std::vector<Instance*> down{&instance}, up{&other};
+    instance.downMark = mark;
+    other.upMark = mark;
+    while (!down.empty() && !up.empty()) {
+        Instance* below = down.back();
+        down.pop_back();
+        for (const Attachment& attachment : below->attachments) {
+            Instance* next = attachment.source->header.owner;
+            if (next->upMark == mark) {
+                return true;
+            }
+            if (next->downMark != mark) {
+                next->downMark = mark;
+                down.push_back(next);
+            }
+        }
+        Instance* above = up.back();
+        up.pop_back();
+        for (Instance* next : above->dependents) {
+            if (next->downMark == mark) {
+                return true;
+            }
+            if (next->upMark != mark) {
+                next->upMark = mark;
+                up.push_back(next);
+            }
+        }
+    }
+    return false;
+}
+
+// The longest attachment chain below every instance, found without recursion.
+std::vector<int> ShaderNetwork::depths() const {
+    std::vector<int> depth(instances_.size(), -1);
+    std::vector<std::pair<const Instance*, std::size_t>> stack;
+    for (const auto& start : instances_) {
+        if (depth[start->id] >= 0) {
+            continue;
+        }
+        stack.emplace_back(start.get(), 0);
+        while (!stack.empty()) {
+            auto& [instance, next] = stack.back();
+            if (next < instance->attachments.size()) {
+                const Instance* source = instance->attachments[next++].source;
+                if (depth[source->id] < 0) {
+                    stack.emplace_back(source, 0);
+                }
+                continue;
+            }
+            int deepest = 0;
+            for (const Attachment& attachment : instance->attachments) {
+                deepest = std::max(deepest, depth[attachment.source->id] + 1);
+            }
+            depth[instance->id] = deepest;
+            stack.pop_back();
+        }
+    }
+    return depth;
+}
+
+int ShaderNetwork::attachmentDepth(InstanceId id) const {
+    return depths()[at(id).id];
+}
+
+void ShaderNetwork::checkAttachmentDepth() const {
+    const std::vector<int> depth = depths();
+    for (std::size_t i = 0; i < depth.size(); ++i) {
+        if (depth[i] > kMostAttachmentDepth) {
+            throw NetworkError("shader instance \"" + instances_[i]->name + "\" has a chain of " +
+                               std::to_string(depth[i]) + " attached shaders below it; at most " +
+                               std::to_string(kMostAttachmentDepth) + " are rendered");
+        }
+    }
 }
 
 namespace detail {

@@ -97,6 +97,7 @@ void runThreads(int count, const std::function<void(miSshort thread)>& work) {
 quillomar::Image render(const ShaderNetwork& network, const Output& root,
                         const RenderSettings& settings) {
     checkSettings(settings);
+    network.checkAttachmentDepth();
     std::size_t offset = 0;
     if (network.resultType(root.instance, root.field, &offset).kind != ValueKind::Color) {
         throw NetworkError("the rendered output must be a color");

@@ -84,6 +84,7 @@ struct SceneRender {
 quillomar::Image render(const ShaderNetwork& network, const Scene& scene,
                         const RenderSettings& settings) {
     checkSettings(settings);
+    network.checkAttachmentDepth();
     validate(scene, network);
     const bool withContours = scene.contourStore.has_value();
     miOptions options{};

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iostream>
 
 namespace mcore {
 
@@ -109,8 +110,12 @@ MStatus Graph::deleteNode(const MObject& object) {
         return MS::kInvalidParameter;
     for (const NodeCallback& callback : removedCallbacks)
         callback(object);
-    const bool connected = !connectionsInto(node).empty() || !connectionsOutOf(node).empty();
-    for (std::size_t k = connected ? connections_.size() : 0; k-- > 0;) {
+    const auto connected = [&] {
+        return !connectionsInto(node).empty() || !connectionsOutOf(node).empty();
+    };
+    // From the newest connection back, and only until the node has none left: a scene emptied
+    // from its newest node back takes time linear in its size.
+    for (std::size_t k = connections_.size(); k-- > 0 && connected();) {
         // Breaking one connection may remove others (elements deleted on disconnect).
         if (k >= connections_.size())
             continue;
@@ -120,7 +125,8 @@ MStatus Graph::deleteNode(const MObject& object) {
     }
     into_.erase(node);
     outOf_.erase(node);
-    nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), object), nodes_.end());
+    if (const auto at = std::find(nodes_.rbegin(), nodes_.rend(), object); at != nodes_.rend())
+        nodes_.erase(std::next(at).base());
     auto& named = byName_[node->name];
     named.erase(std::remove(named.begin(), named.end(), node), named.end());
     if (named.empty())
@@ -137,6 +143,7 @@ void Graph::deleteAllNodes() {
         MObject last = nodes_.back();
         deleteNode(last);
     }
+    depthReported_ = false;
 }
 
 // ---- values ------------------------------------------------------------------------------------
@@ -175,13 +182,26 @@ Value* Graph::evaluate(const PlugPath& raw, bool create) {
     const Attribute* attr = path.attrPtr();
     if (!node || !node->alive || !attr)
         return nullptr;
+    if (evaluationDepth_ >= kMostEvaluationDepth) {
+        if (!depthReported_)
+            std::cerr << "Evaluation of " << plugName(path, true, true) << " stopped: more than "
+                      << kMostEvaluationDepth
+                      << " connections and computes deep; its stored value is used\n";
+        depthReported_ = true;
+        return resolve(path, create);
+    }
     if (node->evaluating.insert(attr).second) {
         // Released however the evaluation ends, so a failing compute cannot wedge the plug.
         struct Release {
+            Graph& graph;
             Node* node;
             const Attribute* attr;
-            ~Release() { node->evaluating.erase(attr); }
-        } release{node, attr};
+            ~Release() {
+                node->evaluating.erase(attr);
+                --graph.evaluationDepth_;
+            }
+        } release{*this, node, attr};
+        ++evaluationDepth_;
         pullConnections(node, path);
         if (const HostEvaluator* evaluator = evaluatorFor(attr)) {
             MDataBlock block = MDataHandleAccess::block(node);
@@ -248,42 +268,43 @@ const HostEvaluator* Graph::evaluatorFor(const Attribute* attr) const {
     return nullptr;
 }
 
+// Walks what the change reaches with a list of its own, so that a long chain of connections
+// cannot exhaust the stack.
 void Graph::changed(Node* node, const Attribute* attr) {
     std::set<std::pair<Node*, const Attribute*>> visited;
-    changedFrom(node, attr, visited);
-}
-
-void Graph::changedFrom(Node* node, const Attribute* attr,
-                        std::set<std::pair<Node*, const Attribute*>>& visited) {
-    if (!node || !attr || !visited.insert({node, attr}).second)
-        return;
-    ++node->changes;
-    if (node->user) {
-        MPlugArray alsoDirty;
-        node->user->setDependentsDirty(
-            plugFor(makePath(MObjectAccess::make(node),
-                             MObjectAccess::make(const_cast<Attribute*>(attr)))),
-            alsoDirty);
-        for (unsigned int i = 0; i < alsoDirty.length(); ++i) {
-            const PlugPath& extra = MPlugAccess::path(alsoDirty[i]);
-            if (extra.nodePtr() != node || !extra.attrPtr())
-                continue;
-            node->dirty.markDirty(extra.attrPtr());
-            changedFrom(node, extra.attrPtr(), visited);
-        }
-    }
-    for (const auto& [input, outputs] : node->type->affects) {
-        if (!input->isRelatedTo(attr))
+    std::vector<std::pair<Node*, const Attribute*>> pending{{node, attr}};
+    while (!pending.empty()) {
+        const auto [at, changedAttr] = pending.back();
+        pending.pop_back();
+        if (!at || !changedAttr || !visited.insert({at, changedAttr}).second)
             continue;
-        for (const Attribute* out : outputs) {
-            node->dirty.markDirty(out);
-            changedFrom(node, out, visited);
+        ++at->changes;
+        if (at->user) {
+            MPlugArray alsoDirty;
+            at->user->setDependentsDirty(
+                plugFor(makePath(MObjectAccess::make(at),
+                                 MObjectAccess::make(const_cast<Attribute*>(changedAttr)))),
+                alsoDirty);
+            for (unsigned int i = 0; i < alsoDirty.length(); ++i) {
+                const PlugPath& extra = MPlugAccess::path(alsoDirty[i]);
+                if (extra.nodePtr() != at || !extra.attrPtr())
+                    continue;
+                at->dirty.markDirty(extra.attrPtr());
+                pending.emplace_back(at, extra.attrPtr());
+            }
         }
+        for (const auto& [input, outputs] : at->type->affects) {
+            if (!input->isRelatedTo(changedAttr))
+                continue;
+            for (const Attribute* out : outputs) {
+                at->dirty.markDirty(out);
+                pending.emplace_back(at, out);
+            }
+        }
+        for (const Connection& c : connectionsOutOf(at))
+            if (c.source.attrPtr()->isRelatedTo(changedAttr))
+                pending.emplace_back(c.destination.nodePtr(), c.destination.attrPtr());
     }
-    const std::vector<Connection> outgoing = connectionsOutOf(node);
-    for (const Connection& c : outgoing)
-        if (c.source.attrPtr()->isRelatedTo(attr))
-            changedFrom(c.destination.nodePtr(), c.destination.attrPtr(), visited);
 }
 
 // ---- connections -------------------------------------------------------------------------------

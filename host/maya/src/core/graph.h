@@ -43,8 +43,11 @@ public:
     // ---- values
     // The stored value a plug designates, without evaluating anything.
     Value* resolve(const PlugPath& path, bool create);
-    // Pulls connected inputs from their sources and computes dirty outputs first.
+    // Pulls connected inputs from their sources and computes dirty outputs first. Evaluations
+    // nest on the caller's stack, so past kMostEvaluationDepth nested evaluations the plug's
+    // stored value is used as it is, and the host says so on standard error, once per scene.
     Value* evaluate(const PlugPath& path, bool create = true);
+    static constexpr int kMostEvaluationDepth = 2000;
     // An input changed: dirty what it affects, here and downstream.
     void changed(Node* node, const Attribute* attr);
 
@@ -67,8 +70,6 @@ private:
     void pullConnections(Node* node, const PlugPath& path);
     void computeDirty(Node* node, const PlugPath& path);
     const HostEvaluator* evaluatorFor(const Attribute* attr) const;
-    void changedFrom(Node* node, const Attribute* attr,
-                     std::set<std::pair<Node*, const Attribute*>>& visited);
     void breakConnection(std::size_t index, bool keepValue);
 
     // Index of connections_ by the nodes at their ends, so that reading or changing a plug looks
@@ -80,6 +81,8 @@ private:
     std::unordered_map<std::string, std::vector<Node*>> byName_;
     std::vector<Connection> connections_;
     std::unordered_map<const Node*, std::vector<Connection>> into_, outOf_;
+    int evaluationDepth_ = 0;
+    bool depthReported_ = false;
 };
 
 // The plug handed to compute for this path.

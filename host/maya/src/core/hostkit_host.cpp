@@ -20,6 +20,22 @@ struct Segment {
     long long index = -1;
 };
 
+// Decimal digits up to the largest logical index; false for anything else.
+bool parseLogicalIndex(const std::string& digits, long long& index) {
+    if (digits.empty() || digits.size() > 10)
+        return false;
+    unsigned long long value = 0;
+    for (char c : digits) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > kLargestLogicalIndex)
+        return false;
+    index = static_cast<long long>(value);
+    return true;
+}
+
 // "a.b[2].c" -> {a}, {b, 2}, {c}; false on malformed text.
 bool splitSegments(const std::string& text, std::vector<Segment>& segments) {
     std::size_t pos = 0;
@@ -33,11 +49,8 @@ bool splitSegments(const std::string& text, std::vector<Segment>& segments) {
         if (open != std::string::npos) {
             if (piece.back() != ']' || open + 2 > piece.size() - 1)
                 return false;
-            const std::string digits = piece.substr(open + 1, piece.size() - open - 2);
-            for (char c : digits)
-                if (!std::isdigit(static_cast<unsigned char>(c)))
-                    return false;
-            segment.index = std::stoll(digits);
+            if (!parseLogicalIndex(piece.substr(open + 1, piece.size() - open - 2), segment.index))
+                return false;
             piece = piece.substr(0, open);
         }
         if (piece.empty())
@@ -115,6 +128,19 @@ MPlug plugOn(const MObject& node, const std::string& attributePath) {
     PlugPath path;
     return parseAttributePath(nodeOf(node), attributePath, path) ? MPlugAccess::make(path)
                                                                  : MPlug();
+}
+
+std::string badLogicalIndex(const std::string& attributePath) {
+    for (std::size_t open = attributePath.find('['); open != std::string::npos;
+         open = attributePath.find('[', open + 1)) {
+        const std::size_t close = attributePath.find(']', open);
+        const std::string index = attributePath.substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+        long long value = 0;
+        if (index.find(':') == std::string::npos && !parseLogicalIndex(index, value))
+            return "[" + index + "]";
+    }
+    return std::string();
 }
 
 } // namespace mcore

@@ -119,6 +119,11 @@ std::vector<MObject> nodesWithName(const std::string& name);
 // The plug "attr[2].child" names on a node (null when there is none), without looking the node
 // up by name.
 MPlug plugOn(const MObject& node, const std::string& attributePath);
+// Logical indices are unsigned int, as in Maya.
+constexpr unsigned long long kLargestLogicalIndex = 0xFFFFFFFFull;
+// The first bracketed index of an attribute path that is not a whole number from 0 to
+// kLargestLogicalIndex, with its brackets ("[-1]", "[99999999999]"); empty when there is none.
+std::string badLogicalIndex(const std::string& attributePath);
 
 class NodeExtension {
 public:

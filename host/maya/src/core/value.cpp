@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace mcore {
 
@@ -124,25 +125,41 @@ double numericValue(const Value& v) {
     }
 }
 
+namespace {
+
+// The whole number nearest to `number` that the signed type T holds; 0 for NaN and infinities.
+template <typename T> T nearestWhole(double number) {
+    if (!std::isfinite(number))
+        return 0;
+    const double rounded = std::round(number);
+    const double limit = -static_cast<double>(std::numeric_limits<T>::min()); // 2^(bits - 1)
+    if (rounded >= limit)
+        return std::numeric_limits<T>::max();
+    if (rounded < -limit)
+        return std::numeric_limits<T>::min();
+    return static_cast<T>(rounded);
+}
+
+} // namespace
+
 bool setNumeric(Value& v, double number) {
     if (!v.isLeaf())
         return false;
-    const double rounded = std::isfinite(number) ? std::round(number) : 0.0;
     switch (leafKind(*v.attr)) {
     case LeafKind::Bool:
         v.b = number != 0.0;
         return true;
     case LeafKind::Char:
-        v.c = static_cast<char>(rounded);
+        v.c = nearestWhole<char>(number);
         return true;
     case LeafKind::Short:
-        v.s = static_cast<short>(rounded);
+        v.s = nearestWhole<short>(number);
         return true;
     case LeafKind::Int:
-        v.i = static_cast<int>(rounded);
+        v.i = nearestWhole<int>(number);
         return true;
     case LeafKind::Int64:
-        v.i64 = static_cast<MInt64>(rounded);
+        v.i64 = nearestWhole<MInt64>(number);
         return true;
     case LeafKind::Float:
         v.f = static_cast<float>(number);
@@ -152,8 +169,10 @@ bool setNumeric(Value& v, double number) {
         return true;
     case LeafKind::Addr:
         // Addresses round-trip exactly: user-space pointers fit a double's 53-bit mantissa.
-        v.addr =
-            number > 0.0 ? reinterpret_cast<void*>(static_cast<std::uintptr_t>(rounded)) : nullptr;
+        // Anything a pointer cannot hold (negative, NaN, past the address range) is null.
+        v.addr = number > 0.0 && number < 0x1p63
+                     ? reinterpret_cast<void*>(static_cast<std::uintptr_t>(std::round(number)))
+                     : nullptr;
         return true;
     case LeafKind::Time:
         v.time = MTime(number, MTime::uiUnit());

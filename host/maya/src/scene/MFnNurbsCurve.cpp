@@ -113,6 +113,10 @@ MObject placeCurve(MFnNurbsCurve& fn, const CurveGeometry& curve, const MObject&
 MObject MFnNurbsCurve::create(const MPointArray& controlVertices, const MDoubleArray& knotSequences,
                               unsigned int degree, Form form, bool create2D, bool createRational,
                               const MObject& parentOrOwner, MStatus* ReturnStatus) {
+    if (degree < 1 || degree > CurveGeometry::kMostDegree) {
+        report(ReturnStatus, MS::kInvalidParameter);
+        return MObject();
+    }
     CurveGeometry curve;
     curve.degree = static_cast<int>(degree);
     curve.form = fileForm(form);

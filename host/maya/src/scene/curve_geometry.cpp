@@ -6,8 +6,8 @@
 namespace scene {
 
 std::string CurveGeometry::validate() const {
-    if (degree < 1)
-        return "curve degree must be at least 1";
+    if (degree < 1 || degree > kMostDegree)
+        return "curve degree must be 1 to " + std::to_string(kMostDegree);
     if (form < kOpen || form > kPeriodic)
         return "curve form must be 0, 1 or 2";
     // Fewer CVs than degree + 1 make a degenerate curve; it is kept, since a curve is still
@@ -65,6 +65,8 @@ std::string parseCurve(const std::vector<std::string>& words, size_t& next, Curv
         return "curve header must be: degree spans form rational dimension";
     if (dimension != 2 && dimension != 3)
         return "curve dimension must be 2 or 3";
+    if (curve.degree < 1 || curve.degree > CurveGeometry::kMostDegree)
+        return "curve degree must be 1 to " + std::to_string(CurveGeometry::kMostDegree);
     if (!in.counted(curve.knots))
         return "bad curve knots";
     if (!in.count(cvCount))
@@ -77,7 +79,7 @@ std::string parseCurve(const std::vector<std::string>& words, size_t& next, Curv
         if (curve.rational && !in.number(cv[3]))
             return "bad curve CV weight";
     }
-    if (spans != static_cast<int>(cvCount) - curve.degree)
+    if (spans != static_cast<long long>(cvCount) - curve.degree)
         return "curve spans do not match its CVs and degree";
     return curve.validate();
 }

@@ -11,6 +11,8 @@ namespace scene {
 
 struct CurveGeometry {
     enum Form { kOpen = 0, kClosed = 1, kPeriodic = 2 };
+    // Far above any degree in use; keeps knot counts and spans within int.
+    static constexpr int kMostDegree = 1024;
     int degree = 1;
     int form = kOpen;
     bool rational = false;

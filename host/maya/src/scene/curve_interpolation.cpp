@@ -75,7 +75,7 @@ std::vector<double> parameters(const std::vector<Vec3>& points, bool uniform) {
 bool interpolateCurve(const std::vector<Vec3>& points, int degree, bool uniformParam,
                       CurveGeometry& curve) {
     const int count = static_cast<int>(points.size());
-    if (degree < 1 || count < degree + 1)
+    if (degree < 1 || count - 1 < degree)
         return false;
     std::vector<double> t = parameters(points, uniformParam);
     std::vector<double> U(count + degree + 1, 0.0);

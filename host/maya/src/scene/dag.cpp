@@ -145,9 +145,15 @@ MStatus reparent(const MObject& child, const MObject& parent, std::string* error
         if (!isTransformNode(parent) || !linksOf(parent))
             return fail("'" + std::string(MFnDependencyNode(parent).name().asChar()) +
                         "' is not a transform and cannot have children");
-        for (const MObject& above : dagPathTo(parent))
-            if (above == child)
-                return fail("cannot parent a node under itself or its own descendant");
+        // Only a node with children can be above the new parent; a new node, as scenes make
+        // them, has none, so a deep hierarchy is built without walking up from every node.
+        bool cycle = parent == child;
+        if (!linksOf(child)->children.empty())
+            for (MObject above = dagParent(parent); !cycle && !above.isNull();
+                 above = dagParent(above))
+                cycle = above == child;
+        if (cycle)
+            return fail("cannot parent a node under itself or its own descendant");
     }
     unlink(child);
     if (!parent.isNull()) {

@@ -65,7 +65,11 @@ PlugLookup lookUpPlug(const std::string& name, MelSession& session, std::string&
     if (!found.plug.isNull())
         return found;
     found.onPlaceholder = isPlaceholder(found.node);
-    if (!found.onPlaceholder && !attribute.empty()) {
+    if (const std::string index = mcore::badLogicalIndex(attribute); !index.empty()) {
+        found.onPlaceholder = false;
+        error = name + ": " + index + " is not a logical index (0 to " +
+                std::to_string(mcore::kLargestLogicalIndex) + ")";
+    } else if (!found.onPlaceholder && !attribute.empty()) {
         const std::string type = MFnDependencyNode(found.node).typeName().asChar();
         session.failureKind =
             "warning: attributes the stand-in's '" + type + "' nodes do not have are skipped";
@@ -127,9 +131,20 @@ MStatus setAttr(const MelArgs& args, MelSession& session, MelResult&, std::strin
             error = arrayName + " is not an array";
             return MS::kInvalidParameter;
         }
+        // Every element takes at least one value, so a range longer than the values given is
+        // refused before any of its plugs is made.
+        const MPlug sample = found.plug.elementByLogicalIndex(first);
+        const size_t count = static_cast<size_t>(last) - first + 1;
+        const size_t perElement = valueWordCount(sample);
+        if (count > values.size() || (perElement > 0 && perElement * count != values.size())) {
+            error = words[0].text + " needs " +
+                    (perElement > 0 ? std::to_string(perElement * count)
+                                    : "at least " + std::to_string(count)) +
+                    " value(s), got " + std::to_string(values.size());
+            return MS::kInvalidParameter;
+        }
         // Long lists of numbers (vertices, UVs, tweaks) go in at once.
         std::vector<double> numbers;
-        const MPlug sample = found.plug.elementByLogicalIndex(first);
         if (arrayNumbersFromWords(sample, values, numbers) &&
             numbers.size() == valueWordCount(sample) * (last - first + 1) &&
             mcore::setArrayNumbers(found.plug, first, numbers))

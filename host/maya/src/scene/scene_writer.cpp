@@ -10,6 +10,8 @@
 #include "scene/placeholder_nodes.h"
 #include "scene/units.h"
 
+#include <replace_file.h>
+
 #include <maya/MFnAttribute.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTime.h>
@@ -19,7 +21,6 @@
 #define MNoVersionString
 #include <maya/MFnPlugin.h>
 
-#include <fstream>
 #include <set>
 
 namespace scene {
@@ -159,9 +160,9 @@ std::string sceneText(const std::string& fileName) {
 MStatus writeSceneFile(const std::string& path, std::string& error) {
     std::string fileName = path.substr(path.find_last_of('/') + 1);
     std::string text = sceneText(fileName);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!(out << text) || !out.flush()) {
-        error = "cannot write scene file " + path;
+    std::string reason;
+    if (!quillomar::replaceFile(path, text.data(), text.size(), &reason)) {
+        error = "cannot write scene file " + path + ": " + reason;
         return MS::kFailure;
     }
     return MS::kSuccess;

@@ -49,6 +49,7 @@ struct DeclarationError : std::runtime_error {
 // DeclarationError naming the line of the first fault.
 std::vector<ShaderDeclaration> parseDeclarations(const std::string& text,
                                                  const std::string& origin = "<text>");
+// A file that cannot be read or declares no shader is refused with a DeclarationError too.
 std::vector<ShaderDeclaration> readDeclarations(const std::string& path);
 
 // Lays out a type in place (sizes, alignments, field offsets), innermost first.

@@ -1,5 +1,6 @@
 // Entry points Maya calls when it loads and unloads the plug-in.
 #include "obakeDeformer.h"
+#include "openmpRuntime.h"
 #include "reticle.h"
 #include "reticleDrawOverride.h"
 #include "sign.h"
@@ -57,6 +58,7 @@ MStatus report(const MStatus& status, int line) {
 
 MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, "Teruyo Vannek", "1.0.0", "Any");
+    keepOpenMpRuntimeLoaded();
     MStatus status;
     for (const NodeType& type : kNodeTypes) {
         status = plugin.registerNode(type.name, type.id, type.creator, type.initialize, type.kind,

@@ -34,13 +34,20 @@ Array.from(document.querySelectorAll("figure")).map(function (figure) {
 })
 """
 
-# Presses the first copy button and reports what it says a moment later.
+# Presses the first copy button and reports the first thing it says instead of "Copy". The
+# clipboard answers when it will and the button turns back after its own delay, so a reading at a
+# fixed moment races both on a loaded machine; only a button that never changes meets the
+# fallback.
 COPY = """
 new Promise(function (done) {
   var button = document.querySelector("button.copy");
   if (!button) { done("no copy button"); return; }
+  var before = button.textContent;
+  new MutationObserver(function (changes, observer) {
+    if (button.textContent !== before) { observer.disconnect(); done(button.textContent); }
+  }).observe(button, {childList: true, characterData: true, subtree: true});
   button.click();
-  setTimeout(function () { done(button.textContent); }, 300);
+  setTimeout(function () { done(button.textContent); }, 20000);
 })
 """
 

@@ -102,6 +102,7 @@ class Viewport2 : public testing::Test {
 protected:
     void SetUp() override {
         viewtest::openFixtureScene();
+        unsetenv("MAYA_ENABLE_VP2_PLUGIN_LOCATOR_LEGACY_DRAW"); // the user's shell may set it
         TestOverride::devices = MHWRender::kAllDevices;
         TestOverride::freshDataEachTime = false;
         TestOverride::deleteDataAfterUse = false;

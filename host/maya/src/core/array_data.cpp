@@ -15,6 +15,9 @@ namespace {
 
 struct BuilderState {
     std::atomic<int> refs{1};
+    // The attribute the elements are made from, held for as long as the builder lives: one
+    // created for the builder alone would otherwise go with its last MObject.
+    MObject attribute;
     std::unique_ptr<Value> array;
 };
 
@@ -208,6 +211,7 @@ void MArrayDataBuilder::start(const MObject& attribute, MStatus* ReturnStatus) {
         return;
     }
     auto* state = new BuilderState();
+    state->attribute = attribute;
     state->array = makeValue(*attr, true);
     fArray = state;
     fAttr = attr;

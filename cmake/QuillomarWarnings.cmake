@@ -5,6 +5,11 @@ function(quillomar_warnings target)
   else()
     target_compile_options(${target} PRIVATE -Wall -Wextra)
   endif()
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    # Maya's plug-in entry points are extern "C" functions returning MStatus, as its headers
+    # declare them; clang warns about every such declaration.
+    target_compile_options(${target} PRIVATE -Wno-return-type-c-linkage)
+  endif()
 endfunction()
 
 # Adds every CMakeLists.txt-bearing subfolder of the current folder, so that each area owns its

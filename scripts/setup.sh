@@ -10,6 +10,9 @@ packages=(
   libgl-dev libgl1-mesa-dri libglx-mesa0 libglu1-mesa-dev libx11-dev libglut-dev xvfb xauth
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3 libpixman-1-dev
+  # sanitizer builds and fuzzing: clang with its sanitizer and libFuzzer runtimes, its OpenMP
+  # runtime (with the tool library that tells ThreadSanitizer about it), llvm-symbolizer
+  clang libclang-rt-14-dev libomp-14-dev llvm
   # images and labels in pictures
   libstb-dev fonts-dejavu-core
   # Windows x64 cross build and its smoke test

@@ -39,7 +39,7 @@ protected:
         ASSERT_TRUE(read);
     }
     static quillomar::Image chart;
-    const blendchart::ChartLayout layout;
+    const blendchart::ChartLayout layout{};
 
     // Colour at the centre of row `y` and column `x` of a swatch's gradient area, 0..255.
     const std::uint8_t* at(int cell, int x, int y) const {

@@ -87,6 +87,16 @@ TEST_F(HostileRender, CyclesAreRefusedWhicheverWayTheyClose) {
     EXPECT_THROW(network.connect(c, "baseColor", a), rayhost::NetworkError);
     network.setArraySize(c, "layers", 2);
     EXPECT_THROW(network.connect(c, "layers[1].mask", a), rayhost::NetworkError);
+    // A short way down from the source and a wide way up from the target: here the search down
+    // meets the search up.
+    const rayhost::InstanceId s = composite("s"), m1 = composite("m1"), m2 = composite("m2"),
+                              t = composite("t");
+    network.connect(s, "baseColor", m1);
+    network.connect(m1, "baseColor", m2);
+    network.connect(m2, "baseColor", t);
+    for (int k = 0; k < 5; ++k)
+        network.connect(composite("p" + std::to_string(k)), "baseColor", t);
+    EXPECT_THROW(network.connect(t, "baseColor", s), rayhost::NetworkError);
     EXPECT_EQ(load("connect c.layers[0].color b\n"), "h.scene:1: c.layers[0].color: attaching "
                                                      "\"b\" would make a cycle");
 }

@@ -19,7 +19,7 @@ namespace scene {
 
 namespace {
 
-struct NumberSpec {
+struct NumberAttribute {
     const char* longName;
     const char* shortName;
     double value;
@@ -28,9 +28,9 @@ struct NumberSpec {
 
 using Values = std::vector<double>;
 
-struct CreatorSpec {
+struct CreatorType {
     const char* type;
-    std::vector<NumberSpec> numbers;
+    std::vector<NumberAttribute> numbers;
     MeshGeometry (*make)(const Values& v, bool uvs);
 };
 
@@ -48,7 +48,7 @@ PolyRoundSize round(double radius, double height, int axisSteps, int heightSteps
 constexpr UnitKind kLength = UnitKind::Distance;
 constexpr UnitKind kSteps = UnitKind::None;
 
-const CreatorSpec kCreators[] = {
+const CreatorType kCreators[] = {
     {"polyCube",
      {{"width", "w", 1, kLength},
       {"height", "h", 1, kLength},
@@ -118,10 +118,10 @@ CreatorAttributes& attributesOf(int index) {
 }
 
 MStatus initializeCreator(int index) {
-    const CreatorSpec& spec = kCreators[index];
+    const CreatorType& creator = kCreators[index];
     CreatorAttributes& a = attributesOf(index);
     MFnNumericAttribute fn;
-    for (const NumberSpec& n : spec.numbers) {
+    for (const NumberAttribute& n : creator.numbers) {
         const bool steps = n.unit == kSteps;
         a.numbers.push_back(fn.create(n.longName, n.shortName,
                                       steps ? MFnNumericData::kInt : MFnNumericData::kDouble,

@@ -24,7 +24,7 @@ struct ModifierAttributes {
     std::vector<MObject> extra; // the node's own inputs
 };
 
-struct ModifierSpec {
+struct ModifierType {
     const char* type;
     const char* input[2]; // long and short name
     const char* output[2];
@@ -45,7 +45,7 @@ MObject useOldPolyArchitecture() {
     return fn.create("useOldPolyArchitecture", "uopa", MFnNumericData::kBoolean, 0.0);
 }
 
-const ModifierSpec kModifiers[] = {
+const ModifierType kModifiers[] = {
     {"polyTweak",
      {"inputPolymesh", "ip"},
      {"output", "out"},
@@ -112,11 +112,12 @@ ModifierAttributes& attributesOf(int index) {
 }
 
 MStatus initializeModifier(int index) {
-    const ModifierSpec& spec = kModifiers[index];
+    const ModifierType& modifier = kModifiers[index];
     ModifierAttributes& a = attributesOf(index);
-    a.input = createGeometryAttribute(spec.input[0], spec.input[1], MFnData::kMesh, false);
-    a.output = createGeometryAttribute(spec.output[0], spec.output[1], MFnData::kMesh, true);
-    a.extra = spec.create();
+    a.input = createGeometryAttribute(modifier.input[0], modifier.input[1], MFnData::kMesh, false);
+    a.output =
+        createGeometryAttribute(modifier.output[0], modifier.output[1], MFnData::kMesh, true);
+    a.extra = modifier.create();
     MPxNode::addAttribute(a.input);
     MPxNode::addAttribute(a.output);
     MPxNode::attributeAffects(a.input, a.output);

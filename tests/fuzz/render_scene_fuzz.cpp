@@ -1,10 +1,10 @@
 // quillomar-render's scene reader on any text, in both forms (a shader network previewed, or
 // objects ray cast with contour functions), and what it accepts rendered small: a scene is
 // refused with a SceneError, NetworkError or LoadError naming what is wrong, or it renders.
-#include <rayhost/patterns.h>
+#include "fuzz_renderer.h"
+
 #include <rayhost/render.h>
 #include <rayhost/scene_render.h>
-#include <rayhost/shader_library.h>
 #include <scene_file.h>
 
 #include <sstream>
@@ -13,14 +13,12 @@
 
 namespace {
 
-rayhost::ShaderLibrary* library = nullptr;
-rayhost::PatternShaders* patterns = nullptr;
+fuzz::Renderer* renderer = nullptr;
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    library = new rayhost::ShaderLibrary(QUILLOMAR_SHADER_LIBRARY, QUILLOMAR_SHADER_DECLARATIONS);
-    patterns = new rayhost::PatternShaders();
+    renderer = fuzz::loadRenderer();
     return 0;
 }
 
@@ -28,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
     rayhost::ShaderNetwork network;
     try {
-        const quillomar::LoadedScene loaded =
-            quillomar::loadScene(text, "fuzz.scene", *library, *patterns, network);
+        const quillomar::LoadedScene loaded = quillomar::loadScene(
+            text, "fuzz.scene", renderer->library, renderer->patterns, network);
         rayhost::RenderSettings settings = loaded.options;
         settings.width = 7;
         settings.height = 5;
